@@ -1,0 +1,26 @@
+// The one shared instance of each window. Asking for a window loads it (runs its load steps) without
+// showing it; closing a window destroys it, so the next use loads it afresh. The program ends when
+// the last loaded window has closed; hidden windows count as loaded.
+#pragma once
+
+class QWidget;
+class Main_Frm;
+class MENU_Frm;
+
+namespace Forms {
+
+enum class Kind { Menu, Main };
+
+MENU_Frm* Menu();
+Main_Frm* Main();
+
+// Whether the window is loaded, without loading it.
+bool IsLoaded(Kind kind);
+// The loaded window, or null; never loads it.
+QWidget* Loaded(Kind kind);
+// Closes the window when it is loaded; does nothing otherwise.
+void Close(Kind kind);
+// How many windows are loaded.
+int Loaded_Count();
+
+}  // namespace Forms

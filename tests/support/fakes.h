@@ -1,0 +1,107 @@
+// Fake seams for tests: they record what the program asked and answer as scripted.
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <deque>
+
+#include "platform/services.h"
+
+namespace Fakes {
+
+struct Message {
+  QString text;
+  int style;
+  QString title;
+  friend bool operator==(const Message&, const Message&) = default;
+};
+
+class MsgBox final : public Platform::MsgBoxSeam {
+ public:
+  int MsgBox(const QString& text, int style, const QString& title) override {
+    shown.push_back({text, style, title});
+    if (answers.empty()) return Platform::vbOK;
+    const int a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  QList<Message> shown;
+  std::deque<int> answers;  // answers to give, in order; OK when none is left
+};
+
+class Program final : public Platform::ProgramSeam {
+ public:
+  void End_Program(int code) override { end_codes.push_back(code); }
+  void Last_Window_Closed() override { ++last_window_closed; }
+  QList<int> end_codes;
+  int last_window_closed = 0;
+};
+
+// Pictures by path: a size, or a failure. Unknown paths fail. Decoded images are filled with the
+// picture's colour at the size asked.
+class Pictures final : public Platform::PictureLoaderSeam {
+ public:
+  void Add(const QString& path, QSize size, QColor colour = Qt::white) {
+    sizes[path] = size;
+    colours[path] = colour;
+  }
+  std::optional<QSize> Read_Size(const QString& path) override {
+    asked_size.push_back(path);
+    if (!sizes.contains(path) || undecodable.contains(path)) return std::nullopt;
+    return sizes[path];
+  }
+  QImage Load(const QString& path, const Platform::Decode_Request& request) override {
+    loads.push_back({path, request});
+    if (!sizes.contains(path) || undecodable.contains(path)) return {};
+    QSize s = request.clip.isEmpty() ? request.scaled : request.clip.size();
+    if (s.isEmpty()) s = sizes[path];
+    QImage image(s, QImage::Format_RGB32);
+    image.fill(colours[path]);
+    return image;
+  }
+  struct Load_Call {
+    QString path;
+    Platform::Decode_Request request;
+  };
+  QHash<QString, QSize> sizes;
+  QHash<QString, QColor> colours;
+  QSet<QString> undecodable;  // header readable or not, decoding fails
+  QStringList asked_size;
+  QList<Load_Call> loads;
+};
+
+// A file system over a set of names; removal is recorded and can be refused.
+class Files final : public Platform::FileSystemSeam {
+ public:
+  bool Is_Regular_File(const QString& path) override { return files.contains(path); }
+  bool Is_Folder(const QString& path) override { return folders.contains(path); }
+  bool Remove_File(const QString& path) override {
+    removed.push_back(path);
+    if (refuse_removal.contains(path) || !files.contains(path)) return false;
+    files.remove(path);
+    return true;
+  }
+  QSet<QString> files;
+  QSet<QString> folders;
+  QSet<QString> refuse_removal;
+  QStringList removed;
+};
+
+// Draws from a fixed cycle of values.
+class Random final : public Platform::RandomSeam {
+ public:
+  double Uniform() override {
+    if (values.empty()) return 0.0;
+    const double v = values[next % values.size()];
+    ++next;
+    return v;
+  }
+  std::vector<double> values;
+  size_t next = 0;
+};
+
+}  // namespace Fakes
