@@ -1,0 +1,355 @@
+#include "player/main_frm.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPalette>
+#include <QResizeEvent>
+#include <QScreen>
+
+#include "menu/menu_frm.h"
+#include "platform/colours.h"
+#include "platform/picture_loader.h"
+#include "player/fitting.h"
+#include "player/form_ratio.h"
+#include "player/mouse.h"
+#include "player/picture_box.h"
+#include "player/shuffle.h"
+#include "showfile/show_file.h"
+#include "startup/forms.h"
+#include "startup/general.h"
+
+using Platform::Services;
+
+namespace {
+
+// The window's normal (not full-screen) client size, 7065 x 5310 twips.
+const QSize kNormalSize(General::Twips_To_Pixels(7065), General::Twips_To_Pixels(5310));
+
+// Receives the show file's options and pictures for the player.
+class Player_Reader final : public ShowFile::Sink {
+ public:
+  explicit Player_Reader(Main_Frm& f) : frm(f) {}
+  void Flag(ShowFile::Key key, bool on) override {
+    switch (key) {
+      case ShowFile::Key::Strech: frm.StrechOn = on; break;
+      case ShowFile::Key::Ratio: frm.RatioOn = on; break;
+      case ShowFile::Key::Shuff: frm.ShuffleOn = on; break;
+      case ShowFile::Key::Loop: frm.LoopOn = on; break;
+      case ShowFile::Key::Message: frm.MessageOn = on; break;
+      case ShowFile::Key::UseMusic: General::UseMusic = on ? 1 : 0; break;
+      default: break;
+    }
+  }
+  bool Number(ShowFile::Key key, const QString& value) override {
+    if (key == ShowFile::Key::Delay) {
+      const auto ms = ShowFile::Delay_Milliseconds(value);
+      if (!ms) return false;
+      frm.Timer1_Interval = *ms;
+      return true;
+    }
+    const auto colour = ShowFile::Colour_Value(value);
+    if (!colour) return false;
+    frm.BackCol = *colour;
+    return true;
+  }
+  void Music(const QString& path) override { General::MusicPath = path; }
+  void Picture(const QString& path) override { frm.List2.push_back(path); }
+
+ private:
+  Main_Frm& frm;
+};
+
+}  // namespace
+
+Main_Frm::Main_Frm() {
+  setWindowTitle(QString());
+  setAutoFillBackground(true);
+  QPalette p = palette();
+  p.setColor(QPalette::Window, Qt::black);
+  setPalette(p);
+  resize(kNormalSize);
+
+  Image1 = new PictureBox(this);
+  Image1->setGeometry(0, 0, General::Twips_To_Pixels(1275), General::Twips_To_Pixels(1050));
+
+  Paused_lbl = new QLabel(QStringLiteral("Paused"), this);
+  QFont font(QStringLiteral("Arial"));
+  font.setBold(true);
+  font.setPointSizeF(26.25);
+  Paused_lbl->setFont(font);
+  Paused_lbl->setAlignment(Qt::AlignCenter);
+  Paused_lbl->setStyleSheet(QStringLiteral("color: rgb(128,128,128); background: black;"));
+  Paused_lbl->resize(General::Twips_To_Pixels(2700), General::Twips_To_Pixels(615));
+  Paused_lbl->hide();
+
+  Timer1.setInterval(Timer1_Interval);
+  connect(&Timer1, &QTimer::timeout, this, &Main_Frm::Timer1_Timer);
+}
+
+Main_Frm::~Main_Frm() = default;
+
+void Main_Frm::Form_Load() {
+  Centre_Paused_Label();
+  Paused = false;
+  SetTopMostWindow(true);
+  File_Path_Txt = Forms::Menu()->Open_File_Path_Txt;
+  // The show starts in full screen.
+  setWindowState(Qt::WindowFullScreen);
+}
+
+// ---- loading and leaving the show ----
+
+void Main_Frm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // The show is loaded once per showing, once the window is on screen.
+  if (!show_loaded_) {
+    show_loaded_ = true;
+    QTimer::singleShot(0, this, &Main_Frm::Load_Show);
+  }
+}
+
+void Main_Frm::Load_Show() {
+  if (leaving_) return;
+  Player_Reader reader(*this);
+  const ShowFile::Scan_Result result = ShowFile::Scan(File_Path_Txt, reader);
+  if (!result.ok()) {
+    StopPlay();
+    Mouse::ShowMouse();
+    SetTopMostWindow(false);
+    Services::MsgBox().MsgBox(QStringLiteral("Error, Invaild File!"), Platform::vbCritical,
+                              QStringLiteral("Slide Show"));
+    General::End_Program(1);
+    return;
+  }
+  QPalette p = palette();
+  p.setColor(QPalette::Window, Platform::Colour_Of(BackCol));
+  setPalette(p);
+
+  if (ShuffleOn) Shuffle::Shuffle_List(List2);
+  Cursor = {};
+  Show_Pics();
+  if (leaving_) return;
+  Switch_Timer1(true);
+  if (General::UseMusic != 0) StartPlay();
+}
+
+void Main_Frm::Exit_Show() {
+  if (leaving_) return;
+  leaving_ = true;
+  Switch_Timer1(false);
+  StopPlay();
+  Mouse::ShowMouse();
+  SetTopMostWindow(false);
+  close();
+  if (General::StartedFromCommandLine) {
+    // Closing the main menu closes every window: the program ends.
+    Forms::Close(Forms::Kind::Menu);
+  } else {
+    Forms::Menu()->show();
+  }
+}
+
+void Main_Frm::closeEvent(QCloseEvent* event) {
+  Switch_Timer1(false);
+  // Closed by the desktop (the window's close box): the same as leaving the show with Esc.
+  if (event->spontaneous() && !leaving_) {
+    Run_File_Cleanup();
+    Exit_Show();
+  }
+  event->accept();
+}
+
+void Main_Frm::Run_File_Cleanup() {
+  if (File_Path_Txt == General::Run_File_Path()) Services::Files().Remove_File(File_Path_Txt);
+}
+
+void Main_Frm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    Run_File_Cleanup();
+    Exit_Show();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+// ---- stepping ----
+
+void Main_Frm::Switch_Timer1(bool on) {
+  // An interval of 0 means the show never advances by itself: the timer stays off.
+  if (on && Timer1_Interval > 0 && !leaving_) {
+    Timer1.start(Timer1_Interval);
+  } else {
+    Timer1.stop();
+  }
+}
+
+void Main_Frm::Timer1_Timer() { Show_Pics(); }
+
+void Main_Frm::Show_Pics() {
+  if (leaving_) return;
+  const auto outcome = Play_Steps::Show_Pics(Cursor, List2.size(), LoopOn,
+                                             [this](qsizetype i) { return Display_Step(i); });
+  Apply(outcome, false);
+}
+
+void Main_Frm::Forward() {
+  if (leaving_) return;
+  Paused = false;
+  Paused_lbl->hide();
+  if (List2.size() == 1) return;
+  Switch_Timer1(false);
+  Apply(Play_Steps::Forward(Cursor, List2.size(), LoopOn,
+                            [this](qsizetype i) { return Display_Step(i); }),
+        true);
+}
+
+void Main_Frm::Back() {
+  if (leaving_) return;
+  Paused = false;
+  Paused_lbl->hide();
+  if (List2.size() == 1) return;
+  Switch_Timer1(false);
+  Apply(Play_Steps::Back(Cursor, List2.size(), [this](qsizetype i) { return Display_Step(i); }),
+        true);
+}
+
+void Main_Frm::Apply(Play_Steps::Outcome outcome, bool restart_timer) {
+  switch (outcome) {
+    case Play_Steps::Outcome::Shown:
+      if (restart_timer) Switch_Timer1(true);
+      break;
+    case Play_Steps::Outcome::Unchanged:
+      break;
+    case Play_Steps::Outcome::Leave:
+      Exit_Show();
+      break;
+    case Play_Steps::Outcome::Clean_And_Leave:
+      Run_File_Cleanup();
+      Exit_Show();
+      break;
+    case Play_Steps::Outcome::No_Valid:
+      Switch_Timer1(false);
+      Services::MsgBox().MsgBox(QStringLiteral("No Vaild Picture Files"), Platform::vbExclamation,
+                                QStringLiteral("ERROR"));
+      Run_File_Cleanup();
+      Exit_Show();
+      break;
+  }
+}
+
+qint64 Main_Frm::RandomNumber(qint64 upper, qint64 lower) {
+  return Shuffle::RandomNumber(upper, lower);
+}
+
+// ---- the display step ----
+
+QSize Main_Frm::Client_Size() const { return size(); }
+
+bool Main_Frm::Display_Step(qsizetype index) {
+  Image1->hide();
+  CurrentFile = (index >= 0 && index < List2.size()) ? List2[index] : QString();
+  if (CurrentFile.isEmpty()) {
+    // An empty entry is the empty picture: only the background shows.
+    picture_size_ = QSize();
+    Image1->Clear();
+    Fit_Picture();
+    Image1->show();
+    return true;
+  }
+  const auto own = Services::Pictures().Read_Size(CurrentFile);
+  if (!own) return false;
+  const QSize window = Client_Size();
+  const QRect place = Fitting::Fit_Picture(Fitting::Mode_Of(StrechOn, RatioOn), *own, window);
+  const Platform::Decode_Request request = Platform::Plan_Decode(*own, place, window);
+  const QImage image = Services::Pictures().Load(CurrentFile, request);
+  if (image.isNull()) return false;
+  picture_size_ = *own;
+  Image1->Set_Picture(image, request);
+  Fit_Picture();
+  Image1->show();
+  return true;
+}
+
+void Main_Frm::Fit_Picture() {
+  Cursor.FailCount = 0;
+  const QSize window = Client_Size();
+  const QRect place =
+      Fitting::Fit_Picture(Fitting::Mode_Of(StrechOn, RatioOn), picture_size_, window);
+  Image1->setGeometry(place);
+  if (picture_size_.isEmpty() || CurrentFile.isEmpty()) return;
+  // More is seen than was decoded (a larger window, another part in view): decode again.
+  const Platform::Decode_Request want = Platform::Plan_Decode(picture_size_, place, window);
+  if (Platform::Covers(Image1->Decoded(), want)) return;
+  const QImage image = Services::Pictures().Load(CurrentFile, want);
+  if (!image.isNull()) Image1->Set_Picture(image, want);
+}
+
+// ---- the window ----
+
+void Main_Frm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (isVisible() && !isFullScreen() && !isMaximized()) {
+    // The ratio keeper: a windowed player keeps the shape of the first size it received.
+    const QSize kept = FormRatio_Mod::RatioWindowProc(event->size());
+    if (kept != event->size()) {
+      resize(kept);
+      return;
+    }
+  } else if (isVisible()) {
+    FormRatio_Mod::RatioWindowProc(event->size());
+  }
+  Centre_Paused_Label();
+  if (show_loaded_) Fit_Picture();
+}
+
+void Main_Frm::Centre_Paused_Label() {
+  Paused_lbl->move(int(General::Half(double(width()) - Paused_lbl->width())),
+                   int(General::Half(double(height()) - Paused_lbl->height())));
+}
+
+void Main_Frm::SetTopMostWindow(bool topmost) {
+  if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topmost) return;
+  const bool was_visible = isVisible();
+  const Qt::WindowStates state = windowState();
+  setWindowFlag(Qt::WindowStaysOnTopHint, topmost);  // hides a visible window
+  if (was_visible && !leaving_) {
+    setWindowState(state);
+    show();
+  }
+}
+
+void Main_Frm::GetDesktopRect(int& left, int& top, int& width, int& height, bool return_as_twips) {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+  const int k = return_as_twips ? General::Twips_Per_Pixel : 1;
+  left = area.left() * k;
+  top = area.top() * k;
+  width = area.width() * k;
+  height = area.height() * k;
+}
+
+void Main_Frm::Center_Form() {
+  int left = 0, top = 0, width = 0, height = 0;
+  GetDesktopRect(left, top, width, height, false);
+  const QRect frame = frameGeometry();
+  move(left + (width - frame.width()) / 2, top + (height - frame.height()) / 2);
+}
+
+void Main_Frm::Toggle_FullScreen() {
+  if (!isFullScreen()) {
+    setWindowTitle(QString());
+    showFullScreen();
+  } else {
+    showNormal();
+    resize(FormRatio_Mod::RatioWindowProc(kNormalSize));
+    Center_Form();
+    setWindowTitle(QStringLiteral("Vistabel"));
+    Mouse::ShowMouse();
+  }
+}
+
+// ---- music: the show's background music comes with the music player ----
+
+void Main_Frm::StartPlay() {}
+void Main_Frm::StopPlay() {}

@@ -1,0 +1,80 @@
+// The player: a full-screen, always-on-top window that plays the show whose path the main menu's
+// Open_File_Path_Txt holds when the player loads.
+#pragma once
+
+#include <QLabel>
+#include <QSize>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <cstdint>
+
+#include "platform/services.h"
+#include "player/play_steps.h"
+
+class PictureBox;
+
+class Main_Frm : public QWidget {
+  Q_OBJECT
+ public:
+  Main_Frm();
+  ~Main_Frm() override;
+
+  // The load steps; Forms runs them right after creating the window.
+  void Form_Load();
+
+  // Public operations.
+  qint64 RandomNumber(qint64 upper, qint64 lower);
+  void Forward();
+  void Back();
+  void Show_Pics();
+  void Timer1_Timer();  // each firing of Timer1
+  void StartPlay();
+  void StopPlay();
+  static void GetDesktopRect(int& left, int& top, int& width, int& height, bool return_as_twips);
+
+  // Controls and state, as the rest of the program and the tests see them.
+  PictureBox* Image1 = nullptr;
+  QLabel* Paused_lbl = nullptr;
+  QString File_Path_Txt;  // the show being played
+  QStringList List2;      // the play list
+  QStringList Shuff_List;
+  QTimer Timer1;          // advances the show; an interval of 0 never fires
+  int Timer1_Interval = 5000;
+  QString CurrentFile;
+  Play_Steps::Cursor Cursor;
+  bool StrechOn = false;
+  bool RatioOn = false;
+  bool ShuffleOn = false;
+  bool LoopOn = false;
+  bool MessageOn = false;
+  bool Paused = false;
+  std::int32_t BackCol = 0;
+
+  qsizetype CurrentIndex() const { return Cursor.CurrentIndex; }
+  bool Show_Loaded() const { return show_loaded_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Load_Show();
+  void Exit_Show();
+  void Toggle_FullScreen();
+  void Center_Form();
+  void SetTopMostWindow(bool topmost);
+  void Fit_Picture();
+  void Run_File_Cleanup();
+  void Switch_Timer1(bool on);
+  bool Display_Step(qsizetype index);
+  void Apply(Play_Steps::Outcome outcome, bool restart_timer);
+  void Centre_Paused_Label();
+  QSize Client_Size() const;
+
+  QSize picture_size_;  // the shown picture's own size; empty for the empty picture
+  bool show_loaded_ = false;
+  bool leaving_ = false;
+};

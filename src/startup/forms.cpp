@@ -16,14 +16,18 @@ namespace Forms {
 namespace {
 
 constexpr int kKinds = 2;
-std::array<QPointer<QWidget>, kKinds> slots;
+std::array<QPointer<QWidget>, kKinds> windows;
 
 // A window that is closing clears its delete-on-close flag just before it is scheduled for
 // deletion: from then on it no longer counts as loaded.
 bool alive(const QPointer<QWidget>& w) { return w && w->testAttribute(Qt::WA_DeleteOnClose); }
 
+bool ended = false;  // the end has been reported since the last window was loaded
+
 void check_last_window() {
-  if (Loaded_Count() == 0) Platform::Services::Program().Last_Window_Closed();
+  if (ended || Loaded_Count() != 0) return;
+  ended = true;
+  Platform::Services::Program().Last_Window_Closed();
 }
 
 // Watches each window for its close, and checks for the program's end once the close is handled:
@@ -43,8 +47,9 @@ CloseWatcher& watcher() {
 
 template <class T>
 T* get(Kind kind) {
-  QPointer<QWidget>& slot = slots[static_cast<int>(kind)];
+  QPointer<QWidget>& slot = windows[static_cast<int>(kind)];
   if (!alive(slot)) {
+    ended = false;
     T* window = new T;
     window->setAttribute(Qt::WA_DeleteOnClose, true);
     window->installEventFilter(&watcher());
@@ -61,10 +66,10 @@ T* get(Kind kind) {
 MENU_Frm* Menu() { return get<MENU_Frm>(Kind::Menu); }
 Main_Frm* Main() { return get<Main_Frm>(Kind::Main); }
 
-bool IsLoaded(Kind kind) { return alive(slots[static_cast<int>(kind)]); }
+bool IsLoaded(Kind kind) { return alive(windows[static_cast<int>(kind)]); }
 
 QWidget* Loaded(Kind kind) {
-  const QPointer<QWidget>& slot = slots[static_cast<int>(kind)];
+  const QPointer<QWidget>& slot = windows[static_cast<int>(kind)];
   return alive(slot) ? slot.data() : nullptr;
 }
 
@@ -74,7 +79,7 @@ void Close(Kind kind) {
 
 int Loaded_Count() {
   int n = 0;
-  for (const auto& s : slots) n += alive(s) ? 1 : 0;
+  for (const auto& s : windows) n += alive(s) ? 1 : 0;
   return n;
 }
 

@@ -1,0 +1,38 @@
+#include "startup/start_up.h"
+
+#include <cstdio>
+
+#include "menu/menu_frm.h"
+#include "platform/services.h"
+#include "player/main_frm.h"
+#include "startup/forms.h"
+#include "startup/general.h"
+
+namespace General {
+
+int Start_Up(const QString& argument) {
+  if (argument.isEmpty()) {
+    std::fputs("vistabel: the main menu is not available yet; give a slide show file to play\n",
+               stderr);
+    return 2;
+  }
+  const QString path = StripQuotes(argument);
+  if (FileExists(path)) {
+    StartedFromCommandLine = true;
+    Forms::Menu()->Open_File_Path_Txt = path;
+    Forms::Main()->show();
+    return -1;
+  }
+  if (!FolderExists(path)) {
+    Platform::Services::MsgBox().MsgBox(QStringLiteral("Error reading Command Line!"),
+                                        Platform::vbCritical, QStringLiteral("Slide Show"));
+    End_Program(1);
+    return 1;
+  }
+  StartedFromCommandLine = true;
+  std::fputs("vistabel: shows from a folder are not available yet; give a slide show file to play\n",
+             stderr);
+  return 2;
+}
+
+}  // namespace General

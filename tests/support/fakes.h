@@ -20,7 +20,7 @@ struct Message {
   friend bool operator==(const Message&, const Message&) = default;
 };
 
-class MsgBox final : public Platform::MsgBoxSeam {
+class Messages final : public Platform::MsgBoxSeam {
  public:
   int MsgBox(const QString& text, int style, const QString& title) override {
     shown.push_back({text, style, title});

@@ -1,0 +1,303 @@
+// The player on the offscreen platform with fake seams: real show files, fake pictures.
+#include "player/main_frm.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "menu/menu_frm.h"
+#include "player/picture_box.h"
+#include "showfile/show_file.h"
+#include "startup/forms.h"
+#include "startup/general.h"
+#include "support/fakes.h"
+
+namespace {
+
+void flush_events() {
+  for (int i = 0; i < 3; ++i) {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+}
+
+class Player : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    General::StartedFromCommandLine = false;
+    General::UseMusic = 0;
+    General::MusicPath.clear();
+  }
+  void TearDown() override {
+    Forms::Close(Forms::Kind::Main);
+    Forms::Close(Forms::Kind::Menu);
+    flush_events();
+    General::StartedFromCommandLine = false;
+  }
+
+  // Writes a show file with these lines (CR LF) and returns its path.
+  QString Show_File(const QStringList& lines, const QString& name = "show.sli") {
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    for (const QString& l : lines) f.write(QFile::encodeName(l) + "\r\n");
+    return path;
+  }
+  static QStringList Options(const QString& strech, const QString& ratio, const QString& loop,
+                             const QString& delay = "5", const QString& back_col = "0",
+                             const QString& shuff = "0") {
+    return {"Strech=" + strech, "Ratio=" + ratio, "Shuff=" + shuff, "Delay=" + delay,
+            "BackCol=" + back_col, "Loop=" + loop, "Message=1", "UseMusic=0", "Music="};
+  }
+
+  // Starts the player on `path` as the menu would, and waits until the show is loaded.
+  Main_Frm* Play(const QString& path) {
+    Forms::Menu()->Open_File_Path_Txt = path;
+    Main_Frm* f = Forms::Main();
+    f->show();
+    flush_events();
+    return f;
+  }
+
+  QTemporaryDir dir;
+  Fakes::Messages msg;
+  Fakes::Program program;
+  Fakes::Pictures pictures;
+  Fakes::Files files;
+  Platform::Services::Scoped seams{&msg, &program, &pictures};
+};
+
+TEST_F(Player, PlaysInFileOrderAtTheFilesDelayAndWraps) {
+  for (QString p : {"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"}) pictures.Add(p, {400, 300});
+  Main_Frm* f = Play(Show_File(Options("True", "1", "1", "2.5") + QStringList{"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"}));
+  EXPECT_EQ(f->CurrentFile, "/p/1.jpg");
+  EXPECT_TRUE(f->Timer1.isActive());
+  EXPECT_EQ(f->Timer1.interval(), 2500);
+  QStringList seen{f->CurrentFile};
+  for (int i = 0; i < 4; ++i) {
+    f->Timer1_Timer();
+    seen << f->CurrentFile;
+  }
+  EXPECT_EQ(seen, (QStringList{"/p/1.jpg", "/p/2.jpg", "/p/3.jpg", "/p/1.jpg", "/p/2.jpg"}));
+  EXPECT_TRUE(f->isVisible());
+  EXPECT_TRUE(msg.shown.isEmpty());
+}
+
+TEST_F(Player, ANonLoopingShowIsLeftOneStepAfterTheLastPicture) {
+  for (QString p : {"/p/1.jpg", "/p/2.jpg"}) pictures.Add(p, {400, 300});
+  Main_Frm* f = Play(Show_File(Options("False", "0", "0") + QStringList{"/p/1.jpg", "/p/2.jpg"}));
+  QPointer<Main_Frm> player(f);
+  f->Timer1_Timer();
+  EXPECT_EQ(f->CurrentFile, "/p/2.jpg");
+  EXPECT_TRUE(f->isVisible());
+  f->Timer1_Timer();
+  EXPECT_EQ(f->CurrentFile, "/p/1.jpg");  // shown, then the show is left
+  flush_events();
+  EXPECT_TRUE(player.isNull());
+  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+  // Not started from the command line: the menu comes back.
+  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Menu));
+  EXPECT_TRUE(Forms::Menu()->isVisible());
+  EXPECT_EQ(program.last_window_closed, 0);
+}
+
+TEST_F(Player, LeavingAShowStartedFromTheCommandLineEndsTheProgram) {
+  General::StartedFromCommandLine = true;
+  pictures.Add("/p/1.jpg", {40, 30});
+  Main_Frm* f = Play(Show_File(Options("False", "0", "0") + QStringList{"/p/1.jpg"}));
+  f->Timer1_Timer();
+  flush_events();
+  EXPECT_EQ(Forms::Loaded_Count(), 0);
+  EXPECT_EQ(program.last_window_closed, 1);
+  EXPECT_TRUE(program.end_codes.isEmpty());
+}
+
+TEST_F(Player, AnInvalidFileIsRefusedAndEndsTheProgram) {
+  const QStringList bad[] = {
+      {"/p/1.jpg", "/p/2.jpg"},                                      // too few lines
+      Options("True", "1", "1", "66") + QStringList{"/p/1.jpg"},     // 66 s is beyond 65535 ms
+      Options("True", "1", "1", "abc"),                              // not a number
+      Options("True", "1", "1", "5", "16777216"),                    // not a colour
+  };
+  int n = 0;
+  for (const QStringList& lines : bad) {
+    msg.shown.clear();
+    program.end_codes.clear();
+    Play(Show_File(lines, QString("bad%1.sli").arg(n++)));
+    ASSERT_EQ(msg.shown.size(), 1) << lines.join('|').toStdString();
+    EXPECT_EQ(msg.shown[0], (Fakes::Message{"Error, Invaild File!", 16, "Slide Show"}));
+    EXPECT_EQ(program.end_codes, QList<int>{1});
+    Forms::Close(Forms::Kind::Main);
+    flush_events();
+  }
+}
+
+TEST_F(Player, OptionsOfTheFileReachThePlayer) {
+  pictures.Add("/p/1.jpg", {40, 30});
+  Main_Frm* f = Play(Show_File(Options("True", "0", "1", "0", "255") + QStringList{"/p/1.jpg"}));
+  EXPECT_EQ(f->palette().color(QPalette::Window), QColor(255, 0, 0));
+  EXPECT_FALSE(f->Timer1.isActive());  // Delay 0: the show never advances by itself
+  EXPECT_TRUE(f->StrechOn);
+  EXPECT_FALSE(f->RatioOn);
+  EXPECT_TRUE(f->LoopOn);
+  EXPECT_TRUE(f->MessageOn);
+  EXPECT_EQ(f->Image1->geometry(), QRect(QPoint(0, 0), f->size()));  // fill
+  EXPECT_TRUE(f->isFullScreen());
+  EXPECT_TRUE(f->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+TEST_F(Player, APathOnlyFileHasAllOptionsOffAndTheDefaults) {
+  QStringList lines;
+  for (int i = 0; i < 9; ++i) {
+    lines << QString("/p/%1.jpg").arg(i);
+    pictures.Add(lines.last(), {40, 30});
+  }
+  Main_Frm* f = Play(Show_File(lines));
+  EXPECT_EQ(f->List2, lines);
+  EXPECT_EQ(f->Timer1.interval(), 5000);
+  EXPECT_EQ(f->palette().color(QPalette::Window), QColor(Qt::black));
+  EXPECT_FALSE(f->StrechOn || f->RatioOn || f->ShuffleOn || f->LoopOn || f->MessageOn);
+}
+
+TEST_F(Player, UnloadablePicturesAreSkippedInTheDirectionOfTravel) {
+  for (QString p : {"/p/1.jpg", "/p/3.jpg", "/p/4.jpg"}) pictures.Add(p, {40, 30});
+  pictures.undecodable.insert("/p/4.jpg");  // header fine, decoding fails
+  Main_Frm* f = Play(Show_File(Options("False", "0", "1") +
+                               QStringList{"/p/1.jpg", "/p/missing.jpg", "/p/3.jpg", "/p/4.jpg"}));
+  f->Forward();
+  EXPECT_EQ(f->CurrentFile, "/p/3.jpg");
+  EXPECT_TRUE(f->Timer1.isActive());
+  f->Forward();
+  EXPECT_EQ(f->CurrentFile, "/p/1.jpg");
+  f->Back();
+  EXPECT_EQ(f->CurrentFile, "/p/3.jpg");
+  f->Back();
+  EXPECT_EQ(f->CurrentFile, "/p/1.jpg");
+  EXPECT_TRUE(msg.shown.isEmpty());
+}
+
+TEST_F(Player, AShowWherenothingLoadsSaysSoOnceAndEnds) {
+  Main_Frm* f = Play(Show_File(Options("False", "0", "1") + QStringList{"/p/a.jpg", "/p/b.jpg"}));
+  Q_UNUSED(f);
+  flush_events();
+  ASSERT_EQ(msg.shown.size(), 1);
+  EXPECT_EQ(msg.shown[0], (Fakes::Message{"No Vaild Picture Files", 48, "ERROR"}));
+  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+}
+
+TEST_F(Player, EmptyEntriesShowOnlyTheBackground) {
+  pictures.Add("/p/1.jpg", {40, 30});
+  Main_Frm* f = Play(Show_File(Options("False", "0", "1") + QStringList{"", "/p/1.jpg"}));
+  EXPECT_EQ(f->CurrentFile, "");
+  EXPECT_TRUE(f->Image1->Image().isNull());
+  EXPECT_TRUE(f->Timer1.isActive());
+  f->Timer1_Timer();
+  EXPECT_EQ(f->CurrentFile, "/p/1.jpg");
+  EXPECT_FALSE(f->Image1->Image().isNull());
+  EXPECT_TRUE(msg.shown.isEmpty());
+}
+
+TEST_F(Player, AnEmptyPlayListShowsTheBackgroundAndNeverIndexesPastItsEnd) {
+  Main_Frm* f = Play(Show_File(Options("False", "0", "1")));
+  for (int i = 0; i < 3; ++i) f->Timer1_Timer();
+  f->Forward();
+  f->Back();
+  EXPECT_EQ(f->CurrentIndex(), -1);
+  EXPECT_TRUE(f->isVisible());
+  EXPECT_TRUE(pictures.loads.isEmpty());
+}
+
+TEST_F(Player, RunFileIsDeletedOnlyWhenLeavingByTheUsersStepOrAFailure) {
+  const QString run = General::Run_File_Path();
+  pictures.Add("/p/1.jpg", {40, 30});
+  pictures.Add("/p/2.jpg", {40, 30});
+  const QStringList lines = Options("False", "0", "0") + QStringList{"/p/1.jpg", "/p/2.jpg"};
+  {
+    // The timer passing the end leaves the run file in place.
+    ShowFile::Options o;
+    ASSERT_TRUE(ShowFile::Write(run, o, {"/p/1.jpg", "/p/2.jpg"}));
+    Main_Frm* f = Play(run);
+    f->Timer1_Timer();
+    f->Timer1_Timer();
+    flush_events();
+    EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+    EXPECT_TRUE(QFile::exists(run));
+  }
+  {
+    // Forward past the end of the run file's show deletes it.
+    Main_Frm* f = Play(run);
+    f->Forward();
+    f->Forward();
+    flush_events();
+    EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+    EXPECT_FALSE(QFile::exists(run));
+  }
+  {
+    // Any other file is left alone.
+    const QString other = Show_File(lines);
+    Main_Frm* f = Play(other);
+    f->Forward();
+    f->Forward();
+    flush_events();
+    EXPECT_TRUE(QFile::exists(other));
+  }
+}
+
+TEST_F(Player, ShufflesOnceAtLoad) {
+  Fakes::Random random;
+  random.values = {0.99, 0.99, 0.0};  // first draw picks the last entry, then the last again
+  Platform::Services::Scoped rnd(nullptr, nullptr, nullptr, nullptr, &random);
+  for (QString p : {"/p/a", "/p/b", "/p/c"}) pictures.Add(p, {40, 30});
+  Main_Frm* f = Play(Show_File(Options("False", "0", "1", "5", "0", "1") + QStringList{"/p/a", "/p/b", "/p/c"}));
+  EXPECT_EQ(f->List2, (QStringList{"/p/c", "/p/a", "/p/b"}));
+  EXPECT_EQ(f->CurrentFile, "/p/c");
+  // Showing the window again does not load the show again.
+  f->hide();
+  f->show();
+  flush_events();
+  EXPECT_EQ(f->List2.size(), 3);
+}
+
+TEST_F(Player, DecodesOnlyWhatIsSeenAndAgainWhenMoreIsSeen) {
+  pictures.Add("/p/big.jpg", {6000, 4000});
+  Main_Frm* f = Play(Show_File(Options("False", "0", "1") + QStringList{"/p/big.jpg"}));
+  const QSize window = f->size();
+  ASSERT_FALSE(pictures.loads.isEmpty());
+  const auto first = pictures.loads.last().request;
+  EXPECT_EQ(first.scaled, QSize(6000, 4000));
+  EXPECT_EQ(first.clip.size(), window);  // only the visible part of the own-size picture
+  EXPECT_EQ(f->Image1->geometry().size(), QSize(6000, 4000));
+
+  pictures.loads.clear();
+  f->showNormal();
+  f->resize(window / 2);
+  flush_events();
+  // A smaller view is covered by what was decoded.
+  EXPECT_TRUE(pictures.loads.isEmpty());
+  f->resize(window + QSize(200, 100));
+  flush_events();
+  ASSERT_FALSE(pictures.loads.isEmpty());
+  EXPECT_EQ(pictures.loads.last().request.clip.size(), f->size());
+}
+
+TEST_F(Player, KeepRatioDecodesAtTheControlsSize) {
+  pictures.Add("/p/big.jpg", {6000, 4000});
+  Main_Frm* f = Play(Show_File(Options("True", "1", "1") + QStringList{"/p/big.jpg"}));
+  const QRect place = f->Image1->geometry();
+  EXPECT_EQ(place.width(), f->width());
+  EXPECT_EQ(pictures.loads.last().request.scaled, place.size());
+  EXPECT_EQ(f->Image1->Image().size(), pictures.loads.last().request.clip.size());
+}
+
+TEST_F(Player, EscLeavesTheShow) {
+  pictures.Add("/p/1.jpg", {40, 30});
+  Main_Frm* f = Play(Show_File(Options("False", "0", "1") + QStringList{"/p/1.jpg"}));
+  QTest::keyClick(f, Qt::Key_Escape);
+  flush_events();
+  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+}
+
+}  // namespace
