@@ -1,6 +1,8 @@
 #include "platform/picture_loader.h"
 
+#include <QFileInfo>
 #include <QImageReader>
+#include <cmath>
 
 namespace Platform {
 
@@ -20,25 +22,45 @@ Decode_Request Plan_Decode(QSize own, const QRect& control, QSize window) {
   return r;
 }
 
+namespace {
+
+// The part of the scaled picture a request holds; an empty clip stands for all of it.
+QRect Held_Part(const Decode_Request& r) {
+  const QRect whole(QPoint(0, 0), r.scaled);
+  return r.clip.isEmpty() ? whole : r.clip.intersected(whole);
+}
+
+}  // namespace
+
 bool Covers(const Decode_Request& had, const Decode_Request& want) {
   if (want.scaled.isEmpty()) return true;
   if (had.scaled.isEmpty()) return false;
-  if (had.scaled == want.scaled) return had.clip.contains(want.clip);
+  const QRect held = Held_Part(had);
+  const QRect wanted = Held_Part(want);
+  if (had.scaled == want.scaled) return held.contains(wanted);
   if (had.scaled.width() < want.scaled.width() || had.scaled.height() < want.scaled.height())
     return false;
-  // Decoded finer than needed: enough when the wanted part, mapped to the decoded scale, is held.
+  // Decoded finer than needed: enough when every decoded pixel that the wanted part touches, even
+  // partly, is held.
   const double sx = double(had.scaled.width()) / want.scaled.width();
   const double sy = double(had.scaled.height()) / want.scaled.height();
-  const QRect mapped(int(want.clip.x() * sx), int(want.clip.y() * sy),
-                     int(want.clip.width() * sx), int(want.clip.height() * sy));
-  return had.clip.contains(mapped);
+  const int left = int(std::floor(wanted.x() * sx));
+  const int top = int(std::floor(wanted.y() * sy));
+  const int right = int(std::ceil((wanted.x() + wanted.width()) * sx));
+  const int bottom = int(std::ceil((wanted.y() + wanted.height()) * sy));
+  return held.contains(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
 }
 
 namespace {
 
+// Only regular files (links followed) are opened: opening a FIFO would wait for a writer for
+// ever, and a device may never end.
+bool Is_Picture_File(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
+
 class QtPictureLoader final : public PictureLoaderSeam {
  public:
   std::optional<QSize> Read_Size(const QString& path) override {
+    if (!Is_Picture_File(path)) return std::nullopt;
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
@@ -47,6 +69,7 @@ class QtPictureLoader final : public PictureLoaderSeam {
   }
 
   QImage Load(const QString& path, const Decode_Request& request) override {
+    if (!Is_Picture_File(path)) return {};
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QSize own = reader.size();
