@@ -1,0 +1,145 @@
+// The display step on a 6000 x 4000 photo fitted to a 1920 x 1080 screen, two ways:
+//  - decode all, then scale: the whole picture is decoded, then scaled smoothly to the control;
+//  - decode what is seen: the header gives the size, Plan_Decode the request, and the loader
+//    decodes at (about) the shown size and only the visible part.
+// Keep ratio: a 3:2 landscape picture is made 1920 wide, so the control is 1920 x 1280 and runs
+// over the top and bottom of the screen. Own size: the picture stays 6000 x 4000, centred, and
+// only its middle 1920 x 1080 is seen.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "platform/picture_loader.h"
+
+namespace {
+
+const QSize kPicture(6000, 4000);
+const QSize kScreen(1920, 1080);
+const QRect kFitted(0, -100, 1920, 1280);             // keep ratio
+const QRect kOwnSize(-2040, -1460, 6000, 4000);       // own size, centred
+const QRect kSeenOfOwnSize(2040, 1460, 1920, 1080);   // the part of it on screen
+
+QString g_photo;
+
+// Smooth gradients and soft waves with a little sensor-like noise, so the JPEG is about as large
+// and as costly to decode as a camera's.
+QImage Photo_Like(QSize size) {
+  QImage image(size, QImage::Format_RGB32);
+  std::vector<double> waveX(size.width()), waveY(size.height());
+  for (int x = 0; x < size.width(); ++x) waveX[x] = 40 * std::sin(x / 230.0) + 20 * std::sin(x / 37.0);
+  for (int y = 0; y < size.height(); ++y) waveY[y] = 35 * std::cos(y / 310.0) + 15 * std::sin(y / 53.0);
+  std::uint32_t state = 2463534242u;
+  auto noise = [&state] {
+    state ^= state << 13;
+    state ^= state >> 17;
+    state ^= state << 5;
+    return int(state % 25) - 12;
+  };
+  auto clamp = [](double v) { return v < 0 ? 0 : v > 255 ? 255 : int(v); };
+  for (int y = 0; y < size.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    const double fy = double(y) / size.height();
+    for (int x = 0; x < size.width(); ++x) {
+      const double fx = double(x) / size.width();
+      const double r = 30 + 170 * fx + waveX[x] + 0.5 * waveY[y];
+      const double g = 50 + 140 * fy + waveY[y] - 0.3 * waveX[x];
+      const double b = 180 - 120 * fx * fy + 0.5 * (waveX[x] - waveY[y]);
+      line[x] = qRgb(clamp(r + noise()), clamp(g + noise()), clamp(b + noise()));
+    }
+  }
+  return image;
+}
+
+bool Check(benchmark::State& state, const QImage& image, QSize want) {
+  if (image.size() == want) return true;
+  state.SkipWithError("the decoded picture has the wrong size");
+  return false;
+}
+
+void Fit_DecodeAllThenScale(benchmark::State& state) {
+  for (auto _ : state) {
+    QImageReader reader(g_photo);
+    const QImage whole = reader.read();
+    const QImage shown =
+        whole.scaled(kFitted.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (!Check(state, shown, kFitted.size())) break;
+    benchmark::DoNotOptimize(shown.constBits());
+  }
+}
+
+void Fit_DecodeWhatIsSeen(benchmark::State& state) {
+  const auto loader = Platform::Make_Qt_Picture_Loader();
+  for (auto _ : state) {
+    const std::optional<QSize> own = loader->Read_Size(g_photo);
+    if (!own) {
+      state.SkipWithError("no size");
+      break;
+    }
+    const Platform::Decode_Request request = Platform::Plan_Decode(*own, kFitted, kScreen);
+    const QImage shown = loader->Load(g_photo, request);
+    if (!Check(state, shown, kScreen)) break;
+    benchmark::DoNotOptimize(shown.constBits());
+  }
+}
+
+void OwnSize_DecodeAllThenCopy(benchmark::State& state) {
+  for (auto _ : state) {
+    QImageReader reader(g_photo);
+    const QImage whole = reader.read();
+    const QImage seen = whole.copy(kSeenOfOwnSize);
+    if (!Check(state, seen, kScreen)) break;
+    benchmark::DoNotOptimize(seen.constBits());
+  }
+}
+
+void OwnSize_DecodeWhatIsSeen(benchmark::State& state) {
+  const auto loader = Platform::Make_Qt_Picture_Loader();
+  for (auto _ : state) {
+    const std::optional<QSize> own = loader->Read_Size(g_photo);
+    if (!own) {
+      state.SkipWithError("no size");
+      break;
+    }
+    const QImage seen = loader->Load(g_photo, Platform::Plan_Decode(*own, kOwnSize, kScreen));
+    if (!Check(state, seen, kScreen)) break;
+    benchmark::DoNotOptimize(seen.constBits());
+  }
+}
+
+BENCHMARK(Fit_DecodeAllThenScale)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(Fit_DecodeWhatIsSeen)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(OwnSize_DecodeAllThenCopy)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(OwnSize_DecodeWhatIsSeen)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);  // for the picture format plug-ins
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+
+  QTemporaryDir dir;
+  if (!dir.isValid()) return 1;
+  g_photo = dir.filePath(QStringLiteral("photo.jpg"));
+  if (!Photo_Like(kPicture).save(g_photo, "JPEG", 90)) {
+    std::fprintf(stderr, "bench_display: cannot write %s\n", qPrintable(g_photo));
+    return 1;
+  }
+  benchmark::AddCustomContext(
+      "photo", QStringLiteral("%1 x %2 JPEG, %3 MB")
+                   .arg(kPicture.width())
+                   .arg(kPicture.height())
+                   .arg(QFileInfo(g_photo).size() / 1e6, 0, 'f', 1)
+                   .toStdString());
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
