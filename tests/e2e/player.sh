@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# The real program on a virtual screen (run under xvfb-run): plays a show to its end, refuses a bad
+# argument and a bad file with their messages, and shows an own-size picture over its background.
+#   player.sh VISTABEL E2E_TOOL
+set -u
+vistabel=$1
+tool=$2
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+export XDG_RUNTIME_DIR=$work/runtime SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+failures=0
+pass() { echo "PASS: $*"; }
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+openbox >/dev/null 2>&1 &
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+
+# Writes a show file: the nine option lines, then the pictures, CR LF line ends.
+show() {  # show FILE STRECH RATIO DELAY BACKCOL LOOP PICTURES...
+  local file=$1 strech=$2 ratio=$3 delay=$4 backcol=$5 loop=$6
+  shift 6
+  {
+    printf 'Strech=%s\r\nRatio=%s\r\nShuff=0\r\nDelay=%s\r\nBackCol=%s\r\nLoop=%s\r\n' \
+      "$strech" "$ratio" "$delay" "$backcol" "$loop"
+    printf 'Message=1\r\nUseMusic=0\r\nMusic=\r\n'
+    for p in "$@"; do printf '%s\r\n' "$p"; done
+  } > "$file"
+}
+
+# Waits for a window whose title is exactly $1, then answers it with Return.
+answer() {
+  local id
+  id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1)
+  [[ -n $id ]] || return 1
+  sleep 0.3
+  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+  xdotool key Return
+}
+
+# Runs the program in the background; waits up to $1 seconds for it to end; sets $status.
+wait_end() {
+  local pid=$1 limit=$2
+  for _ in $(seq $((limit * 10))); do
+    kill -0 "$pid" 2>/dev/null || { wait "$pid"; status=$?; return 0; }
+    sleep 0.1
+  done
+  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; status=timeout
+  return 1
+}
+
+"$tool" picture "$work/one.bmp" 320 240 '#20a040' || fail "making pictures"
+"$tool" picture "$work/two.jpg" 240 320 '#2040c0' || fail "making pictures"
+"$tool" picture "$work/three.gif" 300 300 '#e0c020' || fail "making pictures"
+"$tool" picture "$work/green.bmp" 200 150 '#00ff00' || fail "making pictures"
+
+# 1. A three-picture show that does not loop ends by itself with status 0.
+show "$work/three.sli" True 1 0.4 0 0 "$work/one.bmp" "$work/two.jpg" "$work/three.gif"
+"$vistabel" "$work/three.sli" & pid=$!
+wait_end $pid 30
+[[ $status == 0 ]] && pass "a non-looping show ends by itself" || fail "a non-looping show ended with '$status'"
+
+# 2. An argument that is neither a file nor a folder.
+"$vistabel" "$work/no such thing" & pid=$!
+answer "Slide Show" || fail "no message for a bad argument"
+wait_end $pid 15
+[[ $status == 1 ]] && pass "a bad argument exits 1" || fail "a bad argument ended with '$status'"
+
+# 3. A file that is not a show.
+printf 'just\r\ntext\r\n' > "$work/bad.sli"
+"$vistabel" "$work/bad.sli" & pid=$!
+answer "Slide Show" || fail "no message for a bad file"
+wait_end $pid 15
+[[ $status == 1 ]] && pass "a bad file exits 1" || fail "a bad file ended with '$status'"
+
+# 4. An own-size picture in the middle of a red background; Esc leaves.
+show "$work/red.sli" False 0 0 255 1 "$work/green.bmp"
+"$vistabel" "$work/red.sli" & pid=$!
+colours=""
+for _ in $(seq 40); do
+  sleep 0.25
+  colours=$("$tool" grab "$work/shot.png" 5,5 512,384 1018,762 413,310 610,457 | tr '\n' ' ')
+  [[ $colours == "#ff0000 #00ff00 #ff0000 #00ff00 #00ff00 " ]] && break
+done
+if [[ $colours == "#ff0000 #00ff00 #ff0000 #00ff00 #00ff00 " ]]; then
+  pass "the picture is centred on the red background"
+else
+  fail "screen colours were '$colours'"
+fi
+[[ -n ${E2E_SHOTS:-} ]] && cp "$work/shot.png" "$E2E_SHOTS/player-own-size.png"
+xdotool key Escape
+wait_end $pid 15
+[[ $status == 0 ]] && pass "Esc ends the program" || fail "Esc: program ended with '$status'"
+
+echo "$failures failed"
+[[ $failures == 0 ]]
