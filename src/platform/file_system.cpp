@@ -20,7 +20,10 @@ class QtFileSystem final : public FileSystemSeam {
   }
   bool Remove_File(const QString& path) override {
     const QFileInfo info(path);
-    if (!info.exists() || !info.isFile() || !info.isWritable()) return false;
+    if (!info.exists() || !info.isFile()) return false;
+    // A read-only file stays: one without its owner's write permission (the read-only mark), and
+    // one the user may not write (even where the folder would allow removing it).
+    if (!info.isWritable() || !info.permissions().testFlag(QFileDevice::WriteOwner)) return false;
     return QFile::remove(path);
   }
 };

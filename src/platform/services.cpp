@@ -39,6 +39,7 @@ struct Current {
   PictureLoaderSeam* pictures = nullptr;
   FileSystemSeam* files = nullptr;
   RandomSeam* random = nullptr;
+  MusicSeam* music = nullptr;
 };
 
 Current& current() {
@@ -48,7 +49,8 @@ Current& current() {
   static std::unique_ptr<PictureLoaderSeam> pictures = Make_Qt_Picture_Loader();
   static std::unique_ptr<FileSystemSeam> files = Make_Qt_File_System();
   static StdRandom random;
-  static Current c{msg.get(), &program, pictures.get(), files.get(), &random};
+  static std::unique_ptr<MusicSeam> music = Make_Sdl_Music();
+  static Current c{msg.get(), &program, pictures.get(), files.get(), &random, music.get()};
   return c;
 }
 
@@ -59,20 +61,23 @@ ProgramSeam& Services::Program() { return *current().program; }
 PictureLoaderSeam& Services::Pictures() { return *current().pictures; }
 FileSystemSeam& Services::Files() { return *current().files; }
 RandomSeam& Services::Random() { return *current().random; }
+MusicSeam& Services::Music() { return *current().music; }
 
 Services::Scoped::Scoped(MsgBoxSeam* msg, ProgramSeam* program, PictureLoaderSeam* pictures,
-                         FileSystemSeam* files, RandomSeam* random) {
+                         FileSystemSeam* files, RandomSeam* random, MusicSeam* music) {
   Current& c = current();
   msg_ = c.msg;
   program_ = c.program;
   pictures_ = c.pictures;
   files_ = c.files;
   random_ = c.random;
+  music_ = c.music;
   if (msg) c.msg = msg;
   if (program) c.program = program;
   if (pictures) c.pictures = pictures;
   if (files) c.files = files;
   if (random) c.random = random;
+  if (music) c.music = music;
 }
 
 Services::Scoped::~Scoped() {
@@ -82,6 +87,7 @@ Services::Scoped::~Scoped() {
   c.pictures = pictures_;
   c.files = files_;
   c.random = random_;
+  c.music = music_;
 }
 
 }  // namespace Platform

@@ -63,6 +63,30 @@ class FileSystemSeam {
   virtual bool Remove_File(const QString& path) = 0;
 };
 
+// One playback of a music file, like a media graph: prepare a file, play it once from the start,
+// stop, and tell its length and position in seconds.
+class MusicGraph {
+ public:
+  virtual ~MusicGraph() = default;
+  // Prepares the file; false when it cannot be played.
+  virtual bool RenderFile(const QString& path) = 0;
+  // Plays it once from the start, in the background; false when it does not play.
+  virtual bool Run() = 0;
+  virtual void Stop() = 0;
+  // Length and position in seconds. Once the stream has ended the position equals the duration;
+  // while it plays the position is below it.
+  virtual double Duration() = 0;
+  virtual double Position() = 0;
+};
+
+class MusicSeam {
+ public:
+  virtual ~MusicSeam() = default;
+  // A new, empty playback graph; null when the machine has no audio device (then the show runs
+  // without music: that has been said on standard error).
+  virtual std::unique_ptr<MusicGraph> Create_Graph() = 0;
+};
+
 class RandomSeam {
  public:
   virtual ~RandomSeam() = default;
@@ -76,12 +100,14 @@ class Services {
   static PictureLoaderSeam& Pictures();
   static FileSystemSeam& Files();
   static RandomSeam& Random();
+  static MusicSeam& Music();
 
   // Installs the given seams (null ones keep the current implementation) for its lifetime.
   class Scoped {
    public:
     Scoped(MsgBoxSeam* msg, ProgramSeam* program, PictureLoaderSeam* pictures = nullptr,
-           FileSystemSeam* files = nullptr, RandomSeam* random = nullptr);
+           FileSystemSeam* files = nullptr, RandomSeam* random = nullptr,
+           MusicSeam* music = nullptr);
     ~Scoped();
     Scoped(const Scoped&) = delete;
     Scoped& operator=(const Scoped&) = delete;
@@ -92,11 +118,13 @@ class Services {
     PictureLoaderSeam* pictures_;
     FileSystemSeam* files_;
     RandomSeam* random_;
+    MusicSeam* music_;
   };
 };
 
 // The real implementations, for tests that exercise them directly.
 std::unique_ptr<PictureLoaderSeam> Make_Qt_Picture_Loader();
 std::unique_ptr<FileSystemSeam> Make_Qt_File_System();
+std::unique_ptr<MusicSeam> Make_Sdl_Music();
 
 }  // namespace Platform

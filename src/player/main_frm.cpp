@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QResizeEvent>
 #include <QScreen>
@@ -85,17 +86,30 @@ Main_Frm::Main_Frm() {
 
   Timer1.setInterval(Timer1_Interval);
   connect(&Timer1, &QTimer::timeout, this, &Main_Frm::Timer1_Timer);
+  Hotkeys_Timer.setInterval(100);
+  connect(&Hotkeys_Timer, &QTimer::timeout, this, &Main_Frm::Hotkeys_Timer_Timer);
+  Hide_Mouse_Timer.setInterval(2000);
+  connect(&Hide_Mouse_Timer, &QTimer::timeout, this, &Main_Frm::Hide_Mouse_Timer_Timer);
+  Music_Timer.setInterval(100);
+  connect(&Music_Timer, &QTimer::timeout, this, &Main_Frm::Music_Timer_Timer);
+
+  // Movement over the picture brings the pointer back.
+  Image1->setMouseTracking(true);
+  Image1->installEventFilter(this);
 }
 
 Main_Frm::~Main_Frm() = default;
 
 void Main_Frm::Form_Load() {
+  Mouse_Wheel::HookWheel(this);
   Centre_Paused_Label();
   Paused = false;
   SetTopMostWindow(true);
   File_Path_Txt = Forms::Menu()->Open_File_Path_Txt;
   // The show starts in full screen.
   setWindowState(Qt::WindowFullScreen);
+  Hotkeys_Timer.start();
+  Hide_Mouse_Timer.start();
 }
 
 // ---- loading and leaving the show ----
@@ -115,7 +129,7 @@ void Main_Frm::Load_Show() {
   const ShowFile::Scan_Result result = ShowFile::Scan(File_Path_Txt, reader);
   if (!result.ok()) {
     StopPlay();
-    Mouse::ShowMouse();
+    Mouse::ShowMouse(true);
     SetTopMostWindow(false);
     Services::MsgBox().MsgBox(QStringLiteral("Error, Invaild File!"), Platform::vbCritical,
                               QStringLiteral("Slide Show"));
@@ -131,7 +145,13 @@ void Main_Frm::Load_Show() {
   Show_Pics();
   if (leaving_) return;
   Switch_Timer1(true);
-  if (General::UseMusic != 0) StartPlay();
+  // The show's music, when it has some and its file is there.
+  if (!General::MusicPath.isEmpty() && General::UseMusic != 0 &&
+      General::FileExists(General::MusicPath)) {
+    General::MusicPlaying = 1;
+    StartPlay();
+    if (!leaving_ && MusicGraph) Music_Timer.start();
+  }
 }
 
 void Main_Frm::Exit_Show() {
@@ -139,8 +159,9 @@ void Main_Frm::Exit_Show() {
   leaving_ = true;
   Switch_Timer1(false);
   StopPlay();
-  Mouse::ShowMouse();
+  Mouse::ShowMouse(true);
   SetTopMostWindow(false);
+  Music_Timer.stop();
   close();
   if (General::StartedFromCommandLine) {
     // Closing the main menu closes every window: the program ends.
@@ -152,11 +173,16 @@ void Main_Frm::Exit_Show() {
 
 void Main_Frm::closeEvent(QCloseEvent* event) {
   Switch_Timer1(false);
+  Hotkeys_Timer.stop();
+  Hide_Mouse_Timer.stop();
+  Music_Timer.stop();
   // Closed by the desktop (the window's close box): the same as leaving the show with Esc.
   if (event->spontaneous() && !leaving_) {
     Run_File_Cleanup();
     Exit_Show();
   }
+  StopPlay();
+  Mouse_Wheel::UnhookWheel(this);
   event->accept();
 }
 
@@ -164,13 +190,139 @@ void Main_Frm::Run_File_Cleanup() {
   if (File_Path_Txt == General::Run_File_Path()) Services::Files().Remove_File(File_Path_Txt);
 }
 
+// ---- keys, mouse and pointer ----
+
 void Main_Frm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    Run_File_Cleanup();
-    Exit_Show();
+  // The arrows are polled by Hotkeys_Timer; auto-repeat is the timer's business.
+  if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
+    Arrow& arrow = event->key() == Qt::Key_Left ? left_ : right_;
+    if (!event->isAutoRepeat()) arrow.down = arrow.pressed = true;
     return;
   }
-  QWidget::keyPressEvent(event);
+  // The other keys by the character they type: lower-case "f" only, so Shift or Caps Lock do not.
+  const QString text = event->text();
+  if (text == QLatin1String("\x1b")) {
+    Run_File_Cleanup();
+    Exit_Show();
+  } else if (text == QLatin1String(" ") || (event->key() == Qt::Key_Space && text.isEmpty())) {
+    Toggle_Pause();
+  } else if (text == QLatin1String("f")) {
+    Toggle_FullScreen();
+  } else if (text == QLatin1String("\b")) {
+    if (!Paused) Remove_Frame();
+  } else {
+    QWidget::keyPressEvent(event);
+  }
+}
+
+void Main_Frm::keyReleaseEvent(QKeyEvent* event) {
+  if (event->isAutoRepeat()) return;
+  if (event->key() == Qt::Key_Left) left_.down = false;
+  if (event->key() == Qt::Key_Right) right_.down = false;
+  // Shift+Delete (Shift alone: not with Ctrl, Alt or the logo key) deletes the picture's file.
+  const Qt::KeyboardModifiers held = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
+                                                           Qt::AltModifier | Qt::MetaModifier);
+  if (event->key() == Qt::Key_Delete && held == Qt::ShiftModifier && !Paused) DELETE_Frame();
+}
+
+void Main_Frm::changeEvent(QEvent* event) {
+  // Keys held or pressed while the player was active do not count once it is not.
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) left_ = right_ = {};
+  QWidget::changeEvent(event);
+}
+
+void Main_Frm::Hotkeys_Timer_Timer() {
+  const bool active = isActiveWindow();
+  const bool back = active && (left_.down || left_.pressed);
+  const bool forward = active && (right_.down || right_.pressed);
+  left_.pressed = right_.pressed = false;
+  if (back) Back();
+  if (forward && !leaving_) Forward();
+}
+
+void Main_Frm::mousePressEvent(QMouseEvent* event) {
+  event->accept();  // the release comes here too
+}
+
+void Main_Frm::mouseReleaseEvent(QMouseEvent* event) {
+  // On the background, the picture and the pause label alike.
+  if (event->button() == Qt::LeftButton) {
+    Toggle_Pause();
+  } else if (event->button() == Qt::RightButton) {
+    Run_File_Cleanup();
+    Exit_Show();
+  }
+}
+
+bool Main_Frm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Image1 && event->type() == QEvent::MouseMove) {
+    Mouse::ShowMouse(true);
+    Hide_Mouse_Timer.start();  // a full interval from now
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void Main_Frm::Hide_Mouse_Timer_Timer() {
+  if (isFullScreen()) Mouse::ShowMouse(false);
+}
+
+void Main_Frm::Toggle_Pause() {
+  if (!Paused) {
+    Switch_Timer1(false);
+    Paused = true;
+    if (MessageOn) {
+      Paused_lbl->show();
+      Paused_lbl->raise();
+    }
+  } else {
+    Paused = false;
+    Switch_Timer1(true);
+    if (MessageOn) Paused_lbl->hide();
+  }
+}
+
+// ---- removing and deleting the shown picture ----
+
+void Main_Frm::Remove_Frame() {
+  if (List2.isEmpty() || leaving_) return;
+  Switch_Timer1(false);
+  if (List2.size() == 1 || Cursor.CurrentIndex < 0 || Cursor.CurrentIndex >= List2.size()) {
+    Services::MsgBox().MsgBox(QStringLiteral("This is the last picture!!"), Platform::vbInformation,
+                              QStringLiteral("ERROR"));
+    return;
+  }
+  List2.removeAt(Cursor.CurrentIndex);
+  --Cursor.CurrentIndex;
+  Show_Pics();
+  if (!leaving_) Switch_Timer1(true);
+}
+
+void Main_Frm::DELETE_Frame() {
+  if (List2.isEmpty() || leaving_) return;
+  Switch_Timer1(false);
+  if (List2.size() == 1 || Cursor.CurrentIndex < 0 || Cursor.CurrentIndex >= List2.size()) {
+    Services::MsgBox().MsgBox(QStringLiteral("This is the last picture!!"), Platform::vbInformation,
+                              QStringLiteral("ERROR"));
+    return;
+  }
+  const int answer = Services::MsgBox().MsgBox(
+      QStringLiteral("This will delete the following file from our hard disk. Are you sure you want "
+                     "to do this?"),
+      Platform::vbYesNoCancel | Platform::vbQuestion, QStringLiteral("Slide Show"));
+  if (leaving_) return;
+  if (answer == Platform::vbYes) {
+    const QString file = List2.at(Cursor.CurrentIndex);
+    // The file goes first: when it cannot be deleted its entry stays, so list and disk agree.
+    if (!Services::Files().Remove_File(file)) {
+      Services::MsgBox().MsgBox(QStringLiteral("Could not delete the file\r\n\r\n") + file,
+                                Platform::vbCritical, QStringLiteral("Slide Show"));
+      return;
+    }
+    List2.removeAt(Cursor.CurrentIndex);
+    --Cursor.CurrentIndex;
+  }
+  Show_Pics();
+  if (!leaving_) Switch_Timer1(true);
 }
 
 // ---- stepping ----
@@ -345,11 +497,33 @@ void Main_Frm::Toggle_FullScreen() {
     resize(FormRatio_Mod::RatioWindowProc(kNormalSize));
     Center_Form();
     setWindowTitle(QStringLiteral("Vistabel"));
-    Mouse::ShowMouse();
+    Mouse::ShowMouse(true);
   }
 }
 
-// ---- music: the show's background music comes with the music player ----
+// ---- background music ----
 
-void Main_Frm::StartPlay() {}
-void Main_Frm::StopPlay() {}
+void Main_Frm::StartPlay() {
+  // A new playback graph every time; the one before goes with it.
+  MusicGraph = Services::Music().Create_Graph();
+  if (!MusicGraph) return;  // no audio device: the show runs without music
+  if (!MusicGraph->RenderFile(General::MusicPath) || !MusicGraph->Run()) {
+    StopPlay();
+    Music_Timer.stop();
+    Services::MsgBox().MsgBox(QStringLiteral("Invalid Music file, program will exit."),
+                              Platform::vbCritical, QStringLiteral("Slide Show"));
+    General::End_Program(1);
+  }
+}
+
+void Main_Frm::StopPlay() {
+  if (MusicGraph) MusicGraph->Stop();
+}
+
+void Main_Frm::Music_Timer_Timer() {
+  if (!MusicGraph) return;
+  if (MusicGraph->Position() >= MusicGraph->Duration()) {
+    StopPlay();
+    if (General::MusicPlaying == 1) StartPlay();
+  }
+}

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 
 #include "platform/services.h"
 #include "player/play_steps.h"
@@ -28,7 +29,13 @@ class Main_Frm : public QWidget {
   void Forward();
   void Back();
   void Show_Pics();
-  void Timer1_Timer();  // each firing of Timer1
+  void Remove_Frame();
+  void DELETE_Frame();
+  // The timers' handlers.
+  void Timer1_Timer();
+  void Hotkeys_Timer_Timer();
+  void Hide_Mouse_Timer_Timer();
+  void Music_Timer_Timer();
   void StartPlay();
   void StopPlay();
   static void GetDesktopRect(int& left, int& top, int& width, int& height, bool return_as_twips);
@@ -40,6 +47,10 @@ class Main_Frm : public QWidget {
   QStringList List2;      // the play list
   QStringList Shuff_List;
   QTimer Timer1;          // advances the show; an interval of 0 never fires
+  QTimer Hotkeys_Timer;   // polls the arrow keys
+  QTimer Hide_Mouse_Timer;
+  QTimer Music_Timer;     // restarts the music at its end
+  std::unique_ptr<Platform::MusicGraph> MusicGraph;
   int Timer1_Interval = 5000;
   QString CurrentFile;
   Play_Steps::Cursor Cursor;
@@ -58,12 +69,18 @@ class Main_Frm : public QWidget {
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Load_Show();
   void Exit_Show();
   void Toggle_FullScreen();
+  void Toggle_Pause();
   void Center_Form();
   void SetTopMostWindow(bool topmost);
   void Fit_Picture();
@@ -75,6 +92,12 @@ class Main_Frm : public QWidget {
   QSize Client_Size() const;
 
   QSize picture_size_;  // the shown picture's own size; empty for the empty picture
+  // The arrow keys: held down now, and pressed since the last poll.
+  struct Arrow {
+    bool down = false;
+    bool pressed = false;
+  };
+  Arrow left_, right_;
   bool show_loaded_ = false;
   bool leaving_ = false;
 };

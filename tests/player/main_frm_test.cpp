@@ -13,62 +13,9 @@
 #include "showfile/show_file.h"
 #include "startup/forms.h"
 #include "startup/general.h"
-#include "support/fakes.h"
+#include "player/player_fixture.h"
 
 namespace {
-
-void flush_events() {
-  for (int i = 0; i < 3; ++i) {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-}
-
-class Player : public ::testing::Test {
- protected:
-  void SetUp() override {
-    General::StartedFromCommandLine = false;
-    General::UseMusic = 0;
-    General::MusicPath.clear();
-  }
-  void TearDown() override {
-    Forms::Close(Forms::Kind::Main);
-    Forms::Close(Forms::Kind::Menu);
-    flush_events();
-    General::StartedFromCommandLine = false;
-  }
-
-  // Writes a show file with these lines (CR LF) and returns its path.
-  QString Show_File(const QStringList& lines, const QString& name = "show.sli") {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    for (const QString& l : lines) f.write(QFile::encodeName(l) + "\r\n");
-    return path;
-  }
-  static QStringList Options(const QString& strech, const QString& ratio, const QString& loop,
-                             const QString& delay = "5", const QString& back_col = "0",
-                             const QString& shuff = "0") {
-    return {"Strech=" + strech, "Ratio=" + ratio, "Shuff=" + shuff, "Delay=" + delay,
-            "BackCol=" + back_col, "Loop=" + loop, "Message=1", "UseMusic=0", "Music="};
-  }
-
-  // Starts the player on `path` as the menu would, and waits until the show is loaded.
-  Main_Frm* Play(const QString& path) {
-    Forms::Menu()->Open_File_Path_Txt = path;
-    Main_Frm* f = Forms::Main();
-    f->show();
-    flush_events();
-    return f;
-  }
-
-  QTemporaryDir dir;
-  Fakes::Messages msg;
-  Fakes::Program program;
-  Fakes::Pictures pictures;
-  Fakes::Files files;
-  Platform::Services::Scoped seams{&msg, &program, &pictures};
-};
 
 TEST_F(Player, PlaysInFileOrderAtTheFilesDelayAndWraps) {
   for (QString p : {"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"}) pictures.Add(p, {400, 300});

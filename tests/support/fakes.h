@@ -91,6 +91,39 @@ class Files final : public Platform::FileSystemSeam {
   QStringList removed;
 };
 
+// Music graphs that play by the script: which files render, what Run says, and the position and
+// duration each graph reports. Calls are logged as "render PATH", "run", "stop".
+class Music final : public Platform::MusicSeam {
+ public:
+  struct Graph final : public Platform::MusicGraph {
+    explicit Graph(Music& m) : music(m) {}
+    bool RenderFile(const QString& path) override {
+      music.log << "render " + path;
+      return !music.unplayable.contains(path);
+    }
+    bool Run() override {
+      music.log << "run";
+      return music.run_works;
+    }
+    void Stop() override { music.log << "stop"; }
+    double Duration() override { return music.duration; }
+    double Position() override { return music.position; }
+    Music& music;
+  };
+  std::unique_ptr<Platform::MusicGraph> Create_Graph() override {
+    ++graphs;
+    if (no_device) return nullptr;
+    return std::make_unique<Graph>(*this);
+  }
+  QStringList log;
+  QSet<QString> unplayable;
+  bool run_works = true;
+  bool no_device = false;
+  double duration = 30.0;
+  double position = 0.0;
+  int graphs = 0;
+};
+
 // Draws from a fixed cycle of values.
 class Random final : public Platform::RandomSeam {
  public:

@@ -1,0 +1,394 @@
+// The player's keys, mouse buttons, wheel and pointer through real Qt events, and removing and
+// deleting the shown picture.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "player/mouse.h"
+#include "player/picture_box.h"
+#include "player/player_fixture.h"
+#include "showfile/show_file.h"
+
+namespace {
+
+class Controls : public Player {
+ protected:
+  // A looping five-picture show with the pause message as asked; the player is the active window.
+  Main_Frm* Five(const QString& message = "1", const QString& loop = "1") {
+    QStringList paths;
+    for (int i = 1; i <= 5; ++i) {
+      paths << QString("/p/%1.jpg").arg(i);
+      pictures.Add(paths.last(), {40, 30});
+    }
+    Main_Frm* f = Play(Show_File(Options("False", "0", loop, "5", "0", "0", message) + paths));
+    f->activateWindow();
+    QTest::qWaitFor([f] { return f->isActiveWindow(); }, 2000);
+    return f;
+  }
+  static void Wheel(QWidget* w, QPoint angle) {
+    QWheelEvent e(QPointF(10, 10), w->mapToGlobal(QPointF(10, 10)), QPoint(), angle, Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(w, &e);
+  }
+};
+
+TEST_F(Controls, SpaceAndLeftClicksPauseAndResume) {
+  Main_Frm* f = Five("1");
+  QTest::keyClick(f, Qt::Key_Space);
+  EXPECT_TRUE(f->Paused);
+  EXPECT_FALSE(f->Timer1.isActive());
+  EXPECT_TRUE(f->Paused_lbl->isVisible());
+  // A left click on the pause label resumes, one on the picture pauses, one on the background
+  // resumes.
+  for (QWidget* target : {static_cast<QWidget*>(f->Paused_lbl), static_cast<QWidget*>(f->Image1),
+                          static_cast<QWidget*>(f)}) {
+    const bool was = f->Paused;
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier,
+                      target == f ? QPoint(2, 2) : QPoint(5, 5));
+    EXPECT_EQ(f->Paused, !was);
+    EXPECT_EQ(f->Timer1.isActive(), was);
+    EXPECT_EQ(f->Paused_lbl->isVisible(), !was);
+  }
+  // The middle button does nothing.
+  QTest::mouseClick(f, Qt::MiddleButton, Qt::NoModifier, QPoint(2, 2));
+  EXPECT_FALSE(f->Paused);
+  EXPECT_TRUE(f->Timer1.isActive());
+}
+
+TEST_F(Controls, WithoutThePauseMessageAClickStillPausesSilently) {
+  Main_Frm* f = Five("0");
+  QTest::mouseClick(f->Image1, Qt::LeftButton);
+  EXPECT_TRUE(f->Paused);
+  EXPECT_FALSE(f->Timer1.isActive());
+  EXPECT_FALSE(f->Paused_lbl->isVisible());
+}
+
+TEST_F(Controls, EscAndRightClicksLeaveTheShowAndDeleteTheRunFile) {
+  const QString run = General::Run_File_Path();
+  QStringList paths{"/p/1.jpg", "/p/2.jpg"};
+  for (const QString& p : paths) pictures.Add(p, {40, 30});
+  ShowFile::Options o;
+  o.Loop = true;
+  struct { const char* how; } ways[] = {{"esc"}, {"right on picture"}, {"right on label"}, {"right on background"}};
+  for (const auto& way : ways) {
+    ASSERT_TRUE(ShowFile::Write(run, o, paths));
+    Main_Frm* f = Play(run);
+    const QString how = way.how;
+    if (how == "esc") QTest::keyClick(f, Qt::Key_Escape);
+    if (how == "right on picture") QTest::mouseClick(f->Image1, Qt::RightButton);
+    if (how == "right on label") QTest::mouseClick(f->Paused_lbl, Qt::RightButton);
+    if (how == "right on background") QTest::mouseClick(f, Qt::RightButton, {}, QPoint(1, 1));
+    flush_events();
+    EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main)) << way.how;
+    EXPECT_FALSE(QFile::exists(run)) << way.how;
+    EXPECT_TRUE(Forms::Menu()->isVisible()) << way.how;
+  }
+}
+
+TEST_F(Controls, OnlyTheLowerCaseKeysCount) {
+  Main_Frm* f = Five();
+  ASSERT_TRUE(f->isFullScreen());
+  QTest::keyClick(f, 'F');  // Shift+F
+  EXPECT_TRUE(f->isFullScreen());
+  QTest::keyClick(f, 'f');
+  EXPECT_FALSE(f->isFullScreen());
+  EXPECT_EQ(f->windowTitle(), "Vistabel");
+  QTest::keyClick(f, 'f');
+  EXPECT_TRUE(f->isFullScreen());
+  EXPECT_EQ(f->windowTitle(), "");
+  const QString shown = f->CurrentFile;
+  QTest::keyClick(f, 'S');
+  QTest::keyClick(f, 'x');
+  EXPECT_EQ(f->CurrentFile, shown);
+  EXPECT_TRUE(f->isVisible());
+}
+
+TEST_F(Controls, ArrowsStepOnEveryPollWhileHeldAndOnlyWhileActive) {
+  Main_Frm* f = Five();
+  ASSERT_TRUE(f->isActiveWindow());
+  EXPECT_EQ(f->CurrentFile, "/p/1.jpg");
+  // A tap between two polls counts once.
+  QTest::keyClick(f, Qt::Key_Right);
+  f->Hotkeys_Timer_Timer();
+  EXPECT_EQ(f->CurrentFile, "/p/2.jpg");
+  f->Hotkeys_Timer_Timer();
+  EXPECT_EQ(f->CurrentFile, "/p/2.jpg");
+  // Held down (auto-repeat presses are ignored): one step per poll until released.
+  QTest::keyPress(f, Qt::Key_Right);
+  QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+  for (int i = 0; i < 3; ++i) {
+    QCoreApplication::sendEvent(f, &repeat);
+    f->Hotkeys_Timer_Timer();
+  }
+  EXPECT_EQ(f->CurrentFile, "/p/5.jpg");
+  QTest::keyRelease(f, Qt::Key_Right);
+  f->Hotkeys_Timer_Timer();
+  EXPECT_EQ(f->CurrentFile, "/p/5.jpg");
+  // Both held: a step back and a step forward in the same poll.
+  QTest::keyPress(f, Qt::Key_Left);
+  f->Hotkeys_Timer_Timer();
+  EXPECT_EQ(f->CurrentFile, "/p/4.jpg");
+  QTest::keyPress(f, Qt::Key_Right);
+  f->Hotkeys_Timer_Timer();
+  EXPECT_EQ(f->CurrentFile, "/p/4.jpg");
+  QTest::keyRelease(f, Qt::Key_Left);
+  QTest::keyRelease(f, Qt::Key_Right);
+  // Another window active: a press does nothing, and is forgotten.
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !f->isActiveWindow(); }, 2000));
+  QTest::keyClick(f, Qt::Key_Left);
+  f->Hotkeys_Timer_Timer();
+  EXPECT_EQ(f->CurrentFile, "/p/4.jpg");
+  f->activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return f->isActiveWindow(); }, 2000));
+  f->Hotkeys_Timer_Timer();
+  EXPECT_EQ(f->CurrentFile, "/p/4.jpg");
+}
+
+TEST_F(Controls, TheWheelStepsOncePerNotchAndSumsSmallDeltas) {
+  Main_Frm* f = Five();
+  Wheel(f, {0, 120});
+  EXPECT_EQ(f->CurrentFile, "/p/2.jpg");
+  Wheel(f->Image1, {0, -120});
+  EXPECT_EQ(f->CurrentFile, "/p/1.jpg");
+  for (int i = 0; i < 5; ++i) Wheel(f, {0, 30});  // a touchpad: 150 in all is one step
+  EXPECT_EQ(f->CurrentFile, "/p/2.jpg");
+  Wheel(f, {0, 240});
+  EXPECT_EQ(f->CurrentFile, "/p/4.jpg");
+  Wheel(f, {120, 0});  // sideways
+  EXPECT_EQ(f->CurrentFile, "/p/4.jpg");
+
+  int rest = 0;
+  EXPECT_EQ(Mouse_Wheel::Steps(90, rest), 0);
+  EXPECT_EQ(Mouse_Wheel::Steps(-30, rest), 0);  // turning back starts afresh
+  EXPECT_EQ(Mouse_Wheel::Steps(-100, rest), -1);
+  EXPECT_EQ(rest, -10);
+}
+
+TEST_F(Controls, ThePointerHidesInFullScreenAndComesBackOverThePicture) {
+  Main_Frm* f = Five();
+  ASSERT_TRUE(f->Hide_Mouse_Timer.isActive());
+  EXPECT_EQ(f->Hide_Mouse_Timer.interval(), 2000);
+  f->Hide_Mouse_Timer_Timer();
+  EXPECT_TRUE(Mouse::Hidden());
+  EXPECT_EQ(f->cursor().shape(), Qt::BlankCursor);
+  QTest::mouseMove(f, QPoint(1, 1));  // the background: stays hidden
+  EXPECT_TRUE(Mouse::Hidden());
+  QTest::mouseMove(f->Image1, QPoint(3, 3));
+  EXPECT_FALSE(Mouse::Hidden());
+  EXPECT_EQ(f->cursor().shape(), Qt::ArrowCursor);
+  // Showing is exact: showing twice then hiding once leaves it hidden.
+  Mouse::ShowMouse(true);
+  Mouse::ShowMouse(true);
+  Mouse::ShowMouse(false);
+  EXPECT_TRUE(Mouse::Hidden());
+  // In a window the pointer is never hidden, and leaving full screen shows it.
+  QTest::keyClick(f, 'f');
+  EXPECT_FALSE(Mouse::Hidden());
+  f->Hide_Mouse_Timer_Timer();
+  EXPECT_FALSE(Mouse::Hidden());
+}
+
+TEST_F(Controls, BackspaceDropsTheShownPictureExceptWhilePausedOrTheLastOne) {
+  Main_Frm* f = Five();
+  f->Forward();  // picture 2 of 5
+  QTest::keyClick(f, Qt::Key_Space);
+  QTest::keyClick(f, Qt::Key_Backspace);
+  EXPECT_EQ(f->List2.size(), 5);
+  QTest::keyClick(f, Qt::Key_Space);
+  QTest::keyClick(f, Qt::Key_Backspace);
+  EXPECT_EQ(f->List2, (QStringList{"/p/1.jpg", "/p/3.jpg", "/p/4.jpg", "/p/5.jpg"}));
+  EXPECT_EQ(f->CurrentFile, "/p/3.jpg");
+  EXPECT_TRUE(f->Timer1.isActive());
+  for (int i = 0; i < 3; ++i) f->Remove_Frame();
+  EXPECT_EQ(f->List2.size(), 1);
+  EXPECT_TRUE(msg.shown.isEmpty());
+  f->Remove_Frame();
+  ASSERT_EQ(msg.shown.size(), 1);
+  EXPECT_EQ(msg.shown[0], (Fakes::Message{"This is the last picture!!", 64, "ERROR"}));
+  EXPECT_FALSE(f->Timer1.isActive());
+  EXPECT_EQ(f->List2.size(), 1);
+}
+
+TEST_F(Controls, RemovingTheLastPictureOfANonLoopingShowLeavesIt) {
+  Main_Frm* f = Five("1", "0");
+  for (int i = 0; i < 4; ++i) f->Timer1_Timer();
+  ASSERT_EQ(f->CurrentFile, "/p/5.jpg");
+  f->Remove_Frame();
+  EXPECT_EQ(f->CurrentFile, "/p/1.jpg");
+  flush_events();
+  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+}
+
+// Deleting works on real files in a temporary folder.
+class Deleting : public Controls {
+ protected:
+  Platform::Services::Scoped real_files{nullptr, nullptr, nullptr,
+                                        Platform::Make_Qt_File_System().release()};
+  Main_Frm* Three() {
+    for (int i = 1; i <= 3; ++i) {
+      paths << dir.filePath(QString("%1.jpg").arg(i));
+      QFile f(paths.last());
+      EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+      pictures.Add(paths.last(), {40, 30});
+    }
+    Main_Frm* f = Play(Show_File(Options("False", "0", "1") + paths));
+    f->Forward();  // picture 2
+    return f;
+  }
+  static void ShiftDelete(QWidget* w, Qt::KeyboardModifiers mods = Qt::ShiftModifier) {
+    QTest::keyPress(w, Qt::Key_Delete, mods);
+    QTest::keyRelease(w, Qt::Key_Delete, mods);
+  }
+  QStringList paths;
+};
+
+TEST_F(Deleting, ShiftDeleteAsksThenDeletesTheFileForGood) {
+  Main_Frm* f = Three();
+  ShiftDelete(f, Qt::NoModifier);
+  ShiftDelete(f, Qt::ShiftModifier | Qt::ControlModifier);
+  EXPECT_TRUE(msg.shown.isEmpty());
+  msg.answers = {Platform::vbYes};
+  ShiftDelete(f);
+  ASSERT_EQ(msg.shown.size(), 1);
+  EXPECT_EQ(msg.shown[0].text, "This will delete the following file from our hard disk. Are you sure you want to do this?");
+  EXPECT_EQ(msg.shown[0].style, 35);
+  EXPECT_EQ(msg.shown[0].title, "Slide Show");
+  EXPECT_FALSE(QFile::exists(paths[1]));
+  EXPECT_EQ(f->List2, (QStringList{paths[0], paths[2]}));
+  EXPECT_EQ(f->CurrentFile, paths[2]);
+  EXPECT_TRUE(f->Timer1.isActive());
+}
+
+TEST_F(Deleting, NoAndCancelKeepTheFileAndMoveOn) {
+  Main_Frm* f = Three();
+  msg.answers = {Platform::vbNo, Platform::vbCancel};
+  ShiftDelete(f);
+  EXPECT_EQ(f->CurrentFile, paths[2]);
+  ShiftDelete(f);
+  EXPECT_EQ(f->CurrentFile, paths[0]);
+  for (const QString& p : paths) EXPECT_TRUE(QFile::exists(p));
+  EXPECT_EQ(f->List2.size(), 3);
+}
+
+TEST_F(Deleting, NothingWhilePausedOrOnTheLastPicture) {
+  Main_Frm* f = Three();
+  QTest::keyClick(f, Qt::Key_Space);
+  ShiftDelete(f);
+  EXPECT_TRUE(msg.shown.isEmpty());
+  QTest::keyClick(f, Qt::Key_Space);
+  f->Remove_Frame();
+  f->Remove_Frame();
+  ASSERT_EQ(f->List2.size(), 1);
+  ShiftDelete(f);
+  ASSERT_EQ(msg.shown.size(), 1);
+  EXPECT_EQ(msg.shown[0].text, "This is the last picture!!");
+  EXPECT_TRUE(QFile::exists(f->List2[0]));
+}
+
+TEST_F(Deleting, AFileThatCannotBeDeletedStaysInTheList) {
+  Main_Frm* f = Three();
+  // One made read-only, one removed behind the program's back.
+  ASSERT_TRUE(QFile::setPermissions(paths[1], QFile::ReadOwner | QFile::ReadGroup));
+  msg.answers = {Platform::vbYes};
+  ShiftDelete(f);
+  ASSERT_EQ(msg.shown.size(), 2);
+  EXPECT_EQ(msg.shown[1], (Fakes::Message{"Could not delete the file\r\n\r\n" + paths[1], 16, "Slide Show"}));
+  EXPECT_TRUE(QFile::exists(paths[1]));
+  EXPECT_EQ(f->List2.size(), 3);
+  EXPECT_EQ(f->CurrentFile, paths[1]);
+  EXPECT_FALSE(f->Timer1.isActive());
+
+  f->Forward();
+  ASSERT_EQ(f->CurrentFile, paths[2]);
+  ASSERT_TRUE(QFile::remove(paths[2]));
+  msg.answers = {Platform::vbYes};
+  ShiftDelete(f);
+  ASSERT_EQ(msg.shown.size(), 4);
+  EXPECT_EQ(msg.shown[3].text, "Could not delete the file\r\n\r\n" + paths[2]);
+  EXPECT_EQ(f->List2.size(), 3);
+}
+
+// Music: the player's use of the music seam.
+TEST_F(Controls, MusicPlaysLoopsAndStopsWithTheShow) {
+  pictures.Add("/p/1.jpg", {40, 30});
+  const QString song = dir.filePath("song.mp3");
+  QFile(song).open(QIODevice::WriteOnly);
+  Main_Frm* f = Play(Show_File(Options("False", "0", "1", "5", "0", "0", "1", "1", song) +
+                               QStringList{"/p/1.jpg"}));
+  EXPECT_EQ(music.log, (QStringList{"render " + song, "run"}));
+  EXPECT_TRUE(f->Music_Timer.isActive());
+  EXPECT_EQ(General::MusicPlaying, 1);
+  // Pausing the show does not touch the music.
+  QTest::keyClick(f, Qt::Key_Space);
+  f->Music_Timer_Timer();
+  EXPECT_EQ(music.log.size(), 2);
+  // At its end it starts again with a new graph.
+  music.position = music.duration;
+  f->Music_Timer_Timer();
+  EXPECT_EQ(music.log.mid(2), (QStringList{"stop", "render " + song, "run"}));
+  EXPECT_EQ(music.graphs, 2);
+  music.position = 1.0;
+  QTest::keyClick(f, Qt::Key_Escape);
+  EXPECT_EQ(music.log.last(), "stop");
+  EXPECT_TRUE(msg.shown.isEmpty());
+}
+
+TEST_F(Controls, NoMusicWhenSwitchedOffEmptyOrMissing) {
+  pictures.Add("/p/1.jpg", {40, 30});
+  const QString song = dir.filePath("song.wav");
+  QFile(song).open(QIODevice::WriteOnly);
+  const QStringList cases[] = {
+      Options("False", "0", "1", "5", "0", "0", "1", "0", song),
+      Options("False", "0", "1", "5", "0", "0", "1", "1", ""),
+      Options("False", "0", "1", "5", "0", "0", "1", "1", dir.filePath("missing.mp3")),
+      Options("False", "0", "1", "5", "0", "0", "1", "1", dir.path()),  // a folder
+  };
+  int n = 0;
+  for (const QStringList& options : cases) {
+    Main_Frm* f = Play(Show_File(options + QStringList{"/p/1.jpg"}, QString("m%1.sli").arg(n++)));
+    EXPECT_TRUE(music.log.isEmpty()) << options.join('|').toStdString();
+    EXPECT_FALSE(f->Music_Timer.isActive());
+    Forms::Close(Forms::Kind::Main);
+    flush_events();
+  }
+  EXPECT_TRUE(msg.shown.isEmpty());
+}
+
+TEST_F(Controls, AnUnplayableMusicFileEndsTheProgram) {
+  pictures.Add("/p/1.jpg", {40, 30});
+  const QString song = dir.filePath("text.mp3");
+  QFile(song).open(QIODevice::WriteOnly);
+  for (bool fail_render : {true, false}) {
+    msg.shown.clear();
+    program.end_codes.clear();
+    music.unplayable.clear();
+    if (fail_render) music.unplayable.insert(song);
+    music.run_works = fail_render;
+    Play(Show_File(Options("False", "0", "1", "5", "0", "0", "1", "1", song) + QStringList{"/p/1.jpg"}));
+    ASSERT_EQ(msg.shown.size(), 1);
+    EXPECT_EQ(msg.shown[0], (Fakes::Message{"Invalid Music file, program will exit.", 16, "Slide Show"}));
+    EXPECT_EQ(program.end_codes, QList<int>{1});
+    Forms::Close(Forms::Kind::Main);
+    flush_events();
+  }
+}
+
+TEST_F(Controls, WithoutAnAudioDeviceTheShowRunsSilently) {
+  music.no_device = true;
+  pictures.Add("/p/1.jpg", {40, 30});
+  const QString song = dir.filePath("song.mp3");
+  QFile(song).open(QIODevice::WriteOnly);
+  Main_Frm* f = Play(Show_File(Options("False", "0", "1", "5", "0", "0", "1", "1", song) +
+                               QStringList{"/p/1.jpg"}));
+  EXPECT_TRUE(f->isVisible());
+  EXPECT_FALSE(f->Music_Timer.isActive());
+  EXPECT_TRUE(msg.shown.isEmpty());
+  EXPECT_TRUE(program.end_codes.isEmpty());
+}
+
+}  // namespace
