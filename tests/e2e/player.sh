@@ -95,5 +95,41 @@ xdotool key Escape
 wait_end $pid 15
 [[ $status == 0 ]] && pass "Esc ends the program" || fail "Esc: program ended with '$status'"
 
+# 5. The keys of a running show: Right steps, "f" gives a window and back, Esc leaves a looping show.
+"$tool" picture "$work/blue.bmp" 200 150 '#0000ff' || fail "making pictures"
+show "$work/keys.sli" False 0 0 255 1 "$work/green.bmp" "$work/blue.bmp"
+"$vistabel" "$work/keys.sli" & pid=$!
+centre() {  # centre WANTED: waits until the screen's centre has that colour
+  local c=""
+  for _ in $(seq 40); do
+    c=$("$tool" grab "$work/shot.png" 512,384 5,5 | tr '\n' ' ')
+    [[ $c == "$1 " ]] && return 0
+    sleep 0.25
+  done
+  echo "   screen centre and corner: $c"
+  return 1
+}
+centre "#00ff00 #ff0000" && pass "the first picture is shown" || fail "the first picture is not shown"
+xdotool key Right
+centre "#0000ff #ff0000" && pass "Right shows the second picture" || fail "Right did not step"
+[[ -n ${E2E_SHOTS:-} ]] && cp "$work/shot.png" "$E2E_SHOTS/player-right.png"
+xdotool key f
+if id=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vistabel$' | head -n 1) && [[ -n $id ]]; then
+  pass "f gives a window named Vistabel"
+  sleep 0.5
+  [[ -n ${E2E_SHOTS:-} ]] && "$tool" grab "$E2E_SHOTS/player-window.png" >/dev/null
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  (( WIDTH < 1024 && HEIGHT < 768 )) && pass "the window is smaller than the screen" \
+    || fail "window is ${WIDTH}x${HEIGHT}"
+  xdotool windowactivate --sync "$id" 2>/dev/null
+  xdotool key f
+  centre "#0000ff #ff0000" && pass "f again gives full screen" || fail "f again: not full screen"
+else
+  fail "no window named Vistabel after f"
+fi
+xdotool key Escape
+wait_end $pid 15
+[[ $status == 0 ]] && pass "Esc leaves a looping show, exit 0" || fail "Esc on a looping show ended with '$status'"
+
 echo "$failures failed"
 [[ $failures == 0 ]]
