@@ -1,15 +1,135 @@
 #include "menu/menu_frm.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <cstdio>
 
+#include "menu/about_frm.h"
+#include "menu/menu_icons.h"
+#include "menu/picture_button.h"
+#include "player/main_frm.h"
+#include "settings/settings.h"
 #include "startup/forms.h"
+#include "startup/general.h"
 
-MENU_Frm::MENU_Frm() { setWindowTitle(QStringLiteral("Vistabel")); }
+namespace {
 
-void MENU_Frm::Form_Load() {}
+QRect Twips(int left, int top, int width, int height) {
+  using General::Twips_To_Pixels;
+  return {Twips_To_Pixels(left), Twips_To_Pixels(top), Twips_To_Pixels(width),
+          Twips_To_Pixels(height)};
+}
+
+}  // namespace
+
+MENU_Frm::MENU_Frm() {
+  setWindowTitle(QStringLiteral("Vistabel"));
+  setWindowIcon(Menu_Icons::Program());
+  // A fixed border with a close box only.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+
+  Open_Folder_Btn = new Picture_Button(QStringLiteral("Slide Show from Folder"),
+                                       Menu_Icons::Folder_Show(), this);
+  Open_Folder_Btn->setGeometry(Twips(45, 45, 1185, 1140));
+  Make_File_Btn =
+      new Picture_Button(QStringLiteral("Make Slide Show File"), Menu_Icons::Make_File(), this);
+  Make_File_Btn->setGeometry(Twips(1260, 45, 1185, 1140));
+  Open_File_Btn =
+      new Picture_Button(QStringLiteral("Open Slide Show File"), Menu_Icons::Open_File(), this);
+  Open_File_Btn->setGeometry(Twips(2475, 45, 1185, 1140));
+  About_Btn = new Picture_Button(QStringLiteral("About Vistabel"), Menu_Icons::About(), this);
+  About_Btn->setGeometry(Twips(3690, 45, 1185, 1140));
+  // Below the visible area; it never takes the focus, so Tab stays among the four buttons.
+  Close_Btn = new QPushButton(QStringLiteral("Exit"), this);
+  Close_Btn->setGeometry(Twips(630, 2250, 1725, 285));
+  Close_Btn->setFocusPolicy(Qt::NoFocus);
+
+  buttons_ = {Open_Folder_Btn, Make_File_Btn, Open_File_Btn, About_Btn};
+  for (Picture_Button* b : buttons_) b->installEventFilter(this);
+  setTabOrder(Open_Folder_Btn, Make_File_Btn);
+  setTabOrder(Make_File_Btn, Open_File_Btn);
+  setTabOrder(Open_File_Btn, About_Btn);
+
+  connect(Open_Folder_Btn, &QPushButton::clicked, this, &MENU_Frm::Open_Folder_Btn_Click);
+  connect(Make_File_Btn, &QPushButton::clicked, this, &MENU_Frm::Make_File_Btn_Click);
+  connect(Open_File_Btn, &QPushButton::clicked, this, &MENU_Frm::Open_File_Btn_Click);
+  connect(About_Btn, &QPushButton::clicked, this, &MENU_Frm::About_Btn_Click);
+  connect(Close_Btn, &QPushButton::clicked, this, &MENU_Frm::Close_Btn_Click);
+}
+
+void MENU_Frm::Form_Load() {
+  // Only the row of buttons is in sight.
+  setFixedSize(General::Twips_To_Pixels(Client_Width),
+               General::Twips_To_Pixels(Visible_Client_Height));
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+  }
+  Focus_Index = Settings::Get_Whole(Settings::btnFocus);
+}
+
+QPushButton* MENU_Frm::Focus_Button(int index) const {
+  if (index < 0 || index >= int(buttons_.size())) return nullptr;
+  return buttons_[index];
+}
+
+bool MENU_Frm::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) {
+    if (QPushButton* b = Focus_Button(Focus_Index)) b->setFocus(Qt::ActiveWindowFocusReason);
+  }
+  return QWidget::event(event);
+}
+
+bool MENU_Frm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    for (int i = 0; i < int(buttons_.size()); ++i)
+      if (watched == buttons_[i]) Focus_Index = static_cast<std::int16_t>(i);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void MENU_Frm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    Close_Btn->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void MENU_Frm::Open_Folder_Btn_Click() {
+  std::fputs("vistabel: the folder slide show window is not available yet\n", stderr);
+}
+
+void MENU_Frm::Make_File_Btn_Click() {
+  std::fputs("vistabel: the slide show maker is not available yet\n", stderr);
+}
+
+void MENU_Frm::Open_File_Btn_Click() {
+  Dialog1.FileName(QString());
+  Dialog1.DialogTitle(QStringLiteral("Open Slide Show File"));
+  Dialog1.Filter(QStringLiteral("Slide Show Files (*.sli)|*.sli|All Files (*.*)|*.*"));
+  Dialog1.ShowOpen();
+  if (Dialog1.FileName().isEmpty()) return;  // cancelled
+  Open_File_Path_Txt = Dialog1.FileName();
+  hide();
+  Forms::Main()->show();
+}
+
+void MENU_Frm::About_Btn_Click() {
+  // The menu closes in full (remembering this button) and is loaded afresh when About closes.
+  close();
+  Forms::About()->show();
+}
+
+void MENU_Frm::Close_Btn_Click() { close(); }
 
 void MENU_Frm::closeEvent(QCloseEvent* event) {
+  Settings::Save_Whole(Settings::btnFocus, Focus_Index);
+  event->accept();
   // Closing the main menu closes every other window, and so ends the program.
   Forms::Close(Forms::Kind::Main);
-  event->accept();
+  Forms::Close(Forms::Kind::About);
 }

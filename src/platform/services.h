@@ -9,8 +9,11 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <memory>
 #include <optional>
+
+class QWidget;
 
 namespace Platform {
 
@@ -93,6 +96,40 @@ class RandomSeam {
   virtual double Uniform() = 0;  // a uniform draw in [0, 1)
 };
 
+// One request to the file dialog facility, in the shape of the classic dialog record: the inputs,
+// and the buffers that the facility fills. A buffer is a string of its full length, NUL characters
+// where nothing was written; lengths are in characters.
+struct Dialog_Record {
+  static constexpr int lStructSize = 76;
+  QWidget* hwndOwner = nullptr;  // the window that the dialog belongs to
+  QString lpstrFilter;           // description NUL patterns NUL ... NUL NUL; empty for none
+  int nFilterIndex = 0;          // 1-based pair shown first; on success the pair chosen
+  QString lpstrFile;             // the file buffer, nMaxFile characters
+  int nMaxFile = 0;
+  QString lpstrFileTitle;        // the file-title buffer, nMaxFileTitle characters
+  int nMaxFileTitle = 0;
+  QString lpstrInitialDir;
+  QString lpstrTitle;
+  std::int32_t Flags = 0;        // passed through; on success the flags the facility returns
+};
+
+class FileDialogSeam {
+ public:
+  virtual ~FileDialogSeam() = default;
+  // Show the Open or the Save dialog. True when the user chose a file: the buffers, Flags and
+  // nFilterIndex are then filled. False when the user cancelled or the dialog failed (a path that
+  // does not fit its buffer counts as a failure).
+  virtual bool GetOpenFileName(Dialog_Record& record) = 0;
+  virtual bool GetSaveFileName(Dialog_Record& record) = 0;
+};
+
+class ShellSeam {
+ public:
+  virtual ~ShellSeam() = default;
+  // Asks the desktop to open the address in its default application (a web address: the browser).
+  virtual bool Open_Url(const QString& url) = 0;
+};
+
 class Services {
  public:
   static MsgBoxSeam& MsgBox();
@@ -120,11 +157,30 @@ class Services {
     RandomSeam* random_;
     MusicSeam* music_;
   };
+
+  static FileDialogSeam& File_Dialogs();
+  static ShellSeam& Shell();
+
+  // Installs a file dialog facility and a shell (null ones keep the current implementation) for
+  // its lifetime.
+  class Scoped_Desktop {
+   public:
+    Scoped_Desktop(FileDialogSeam* dialogs, ShellSeam* shell);
+    ~Scoped_Desktop();
+    Scoped_Desktop(const Scoped_Desktop&) = delete;
+    Scoped_Desktop& operator=(const Scoped_Desktop&) = delete;
+
+   private:
+    FileDialogSeam* dialogs_;
+    ShellSeam* shell_;
+  };
 };
 
 // The real implementations, for tests that exercise them directly.
 std::unique_ptr<PictureLoaderSeam> Make_Qt_Picture_Loader();
 std::unique_ptr<FileSystemSeam> Make_Qt_File_System();
+std::unique_ptr<FileDialogSeam> Make_Qt_File_Dialogs();
+std::unique_ptr<ShellSeam> Make_Qt_Shell();
 std::unique_ptr<MusicSeam> Make_Sdl_Music();
 
 }  // namespace Platform

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 
+#include "menu/about_frm.h"
 #include "menu/menu_frm.h"
 #include "platform/services.h"
 #include "player/main_frm.h"
@@ -15,7 +16,7 @@ namespace Forms {
 
 namespace {
 
-constexpr int kKinds = 2;
+constexpr int kKinds = 3;
 std::array<QPointer<QWidget>, kKinds> windows;
 
 // A window that is closing clears its delete-on-close flag just before it is scheduled for
@@ -65,6 +66,7 @@ T* get(Kind kind) {
 
 MENU_Frm* Menu() { return get<MENU_Frm>(Kind::Menu); }
 Main_Frm* Main() { return get<Main_Frm>(Kind::Main); }
+About_Frm* About() { return get<About_Frm>(Kind::About); }
 
 bool IsLoaded(Kind kind) { return alive(windows[static_cast<int>(kind)]); }
 

@@ -6,13 +6,15 @@
 class QWidget;
 class Main_Frm;
 class MENU_Frm;
+class About_Frm;
 
 namespace Forms {
 
-enum class Kind { Menu, Main };
+enum class Kind { Menu, Main, About };
 
 MENU_Frm* Menu();
 Main_Frm* Main();
+About_Frm* About();
 
 // Whether the window is loaded, without loading it.
 bool IsLoaded(Kind kind);

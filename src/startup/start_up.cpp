@@ -12,9 +12,8 @@ namespace General {
 
 int Start_Up(const QString& argument) {
   if (argument.isEmpty()) {
-    std::fputs("vistabel: the main menu is not available yet; give a slide show file to play\n",
-               stderr);
-    return 2;
+    Forms::Menu()->show();
+    return -1;
   }
   const QString path = StripQuotes(argument);
   if (FileExists(path)) {

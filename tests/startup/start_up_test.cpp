@@ -64,9 +64,13 @@ TEST_F(StartUp, AnArgumentThatIsNeitherFileNorFolderIsRefused) {
   }
 }
 
-TEST_F(StartUp, NoArgumentAndAFolderAreNotPlayedYet) {
-  EXPECT_EQ(General::Start_Up(QString()), 2);
+TEST_F(StartUp, NoArgumentShowsTheMenuAndAFolderIsNotPlayedYet) {
+  EXPECT_EQ(General::Start_Up(QString()), -1);
   EXPECT_FALSE(General::StartedFromCommandLine);
+  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Menu));
+  EXPECT_TRUE(Forms::Menu()->isVisible());
+  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+  TearDown();
   EXPECT_EQ(General::Start_Up(dir.path()), 2);
   EXPECT_TRUE(msg.shown.isEmpty());
   EXPECT_EQ(Forms::Loaded_Count(), 0);

@@ -1,0 +1,145 @@
+#include "menu/about_frm.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include "menu/menu_frm.h"
+#include "menu/menu_icons.h"
+#include "platform/services.h"
+#include "startup/forms.h"
+#include "startup/general.h"
+
+namespace {
+
+QRect Twips(int left, int top, int width, int height) {
+  using General::Twips_To_Pixels;
+  return {Twips_To_Pixels(left), Twips_To_Pixels(top), Twips_To_Pixels(width),
+          Twips_To_Pixels(height)};
+}
+
+QFont Arial(double points, bool bold, bool underline = false) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  font.setUnderline(underline);
+  return font;
+}
+
+QLabel* Label(QWidget* parent, const QString& text, const QRect& place, const QFont& font,
+              Qt::Alignment alignment) {
+  auto* label = new QLabel(text, parent);
+  label->setGeometry(place);
+  label->setFont(font);
+  label->setAlignment(alignment | Qt::AlignTop);
+  return label;
+}
+
+// An outline that takes no clicks: a click on it is a click on the window.
+QFrame* Shape(QWidget* parent, const QRect& place) {
+  auto* shape = new QFrame(parent);
+  shape->setFrameShape(QFrame::Box);
+  shape->setFrameShadow(QFrame::Plain);
+  shape->setLineWidth(1);
+  shape->setGeometry(place);
+  shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return shape;
+}
+
+}  // namespace
+
+void Link_Label::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) event->accept();
+}
+
+void Link_Label::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    emit clicked();
+  event->accept();
+}
+
+About_Frm::About_Frm() {
+  setWindowTitle(QStringLiteral("About Vistabel"));
+  setWindowIcon(Menu_Icons::Program());
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+
+  Shape1 = Shape(this, Twips(90, 60, 3735, 1455));
+  Image2 = new QLabel(this);
+  Image2->setGeometry(Twips(315, 270, 1020, 1020));
+  Image2->setPixmap(Menu_Icons::Program().pixmap(Image2->size()));
+  Image2->setScaledContents(true);
+  Label3 = Label(this, QStringLiteral("Vistabel"), Twips(1530, 210, 2145, 345), Arial(14.25, true),
+                 Qt::AlignHCenter);
+  Label4 = Label(this, QStringLiteral("Version 0.51b"), Twips(1530, 660, 2235, 255),
+                 Arial(9.75, true), Qt::AlignHCenter);
+  Label5 = Label(this, QStringLiteral("by"), Twips(1575, 1035, 300, 255), Arial(9.75, true),
+                 Qt::AlignLeft);
+
+  Link_Lbl = new Link_Label(QStringLiteral("Corvane Software"), this);
+  Link_Lbl->setGeometry(Twips(1890, 1035, 1650, 255));
+  Link_Lbl->setFont(Arial(9.75, true, true));
+  Link_Lbl->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  QPalette link = Link_Lbl->palette();
+  link.setColor(QPalette::WindowText, QColor(0, 0, 192));
+  Link_Lbl->setPalette(link);
+  Link_Lbl->setCursor(Qt::PointingHandCursor);
+  Link_Lbl->setToolTip(QString::fromLatin1(Web_Address));
+  connect(Link_Lbl, &Link_Label::clicked, this, &About_Frm::gotoweb);
+
+  Shape2 = Shape(this, Twips(90, 1575, 3735, 840));
+  Label1 = Label(this, QStringLiteral("Thank you to the Beta Testers"), Twips(180, 1665, 3540, 315),
+                 Arial(9.75, false), Qt::AlignHCenter);
+  Label2 = Label(this, QStringLiteral("Ada, Bram, Colm and Dara"), Twips(180, 2040, 3540, 255),
+                 Arial(9.75, true), Qt::AlignHCenter);
+
+  // Below the client area, never seen.
+  Close_Btn = new QPushButton(QStringLiteral("Exit"), this);
+  Close_Btn->setGeometry(Twips(1170, 3375, 1725, 285));
+  Close_Btn->setFocusPolicy(Qt::NoFocus);
+  connect(Close_Btn, &QPushButton::clicked, this, &QWidget::close);
+
+  setFixedSize(General::Twips_To_Pixels(3930), General::Twips_To_Pixels(2535));
+}
+
+void About_Frm::Form_Load() {
+  // The menu closes before it opens this window: there is no owner, so it is centred on the screen.
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+  }
+}
+
+void About_Frm::gotoweb() {
+  Platform::Services::Shell().Open_Url(QString::fromLatin1(Web_Address));
+}
+
+void About_Frm::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton;
+  event->accept();
+}
+
+void About_Frm::mouseReleaseEvent(QMouseEvent* event) {
+  // A click on the background, the picture or a label closes the window.
+  const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                     rect().contains(event->position().toPoint());
+  pressed_ = false;
+  event->accept();
+  if (click) close();
+}
+
+void About_Frm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    Close_Btn->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void About_Frm::closeEvent(QCloseEvent* event) {
+  event->accept();
+  // The menu comes back, loaded afresh, before this window is gone: the program goes on.
+  Forms::Menu()->show();
+}

@@ -1,0 +1,108 @@
+#include "platform/file_dialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace Platform::File_Dialog {
+
+namespace {
+
+QString Pad(const QString& text, int length) {
+  return text + QString(length - text.size(), QChar(0));
+}
+
+}  // namespace
+
+QStringList Name_Filters(const QString& converted_filter) {
+  QStringList parts = converted_filter.split(QChar(0));
+  // The list ends in two NULs: drop the empty parts they leave at the end.
+  while (!parts.isEmpty() && parts.last().isEmpty()) parts.removeLast();
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QStringList patterns;
+    for (const QString& p : parts[i + 1].split(u';', Qt::SkipEmptyParts)) {
+      const QString pattern = p.trimmed();
+      // On this desktop a name need not have a dot: "*.*" is meant as every file.
+      patterns << (pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern);
+    }
+    if (patterns.isEmpty()) patterns << QStringLiteral("*");
+    filters << parts[i] + QStringLiteral(" (") + patterns.join(u' ') + u')';
+  }
+  return filters;
+}
+
+bool Fill_Single(Dialog_Record& record, const QString& path) {
+  const QString full = QDir::toNativeSeparators(path);
+  if (full.size() >= record.nMaxFile) return false;
+  record.lpstrFile = Pad(full, record.nMaxFile);
+  const QString title = QFileInfo(path).fileName();
+  record.lpstrFileTitle =
+      Pad(title.size() < record.nMaxFileTitle ? title : QString(), std::max(record.nMaxFileTitle, 0));
+  return true;
+}
+
+bool Fill_Multiple(Dialog_Record& record, const QStringList& paths) {
+  if (paths.isEmpty()) return false;
+  if (paths.size() == 1) return Fill_Single(record, paths.first());
+  const QString folder = QFileInfo(paths.first()).absolutePath();
+  QString buffer = QDir::toNativeSeparators(folder) + QChar(0);
+  for (const QString& p : paths) {
+    const QFileInfo info(p);
+    if (info.absolutePath() != folder) return false;
+    buffer += info.fileName() + QChar(0);
+  }
+  buffer += QChar(0);
+  if (buffer.size() > record.nMaxFile) return false;
+  record.lpstrFile = Pad(buffer, record.nMaxFile);
+  return true;
+}
+
+namespace {
+
+class Qt_File_Dialogs final : public FileDialogSeam {
+ public:
+  bool GetOpenFileName(Dialog_Record& record) override { return Run(record, false); }
+  bool GetSaveFileName(Dialog_Record& record) override { return Run(record, true); }
+
+ private:
+  static bool Run(Dialog_Record& record, bool save) {
+    QFileDialog dialog(record.hwndOwner, record.lpstrTitle, record.lpstrInitialDir);
+    // The descriptions already name their patterns: show them as they are.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    const QStringList filters = Name_Filters(record.lpstrFilter);
+    if (!filters.isEmpty()) {
+      dialog.setNameFilters(filters);
+      const int index = record.nFilterIndex >= 1 && record.nFilterIndex <= filters.size()
+                            ? record.nFilterIndex - 1
+                            : 0;
+      dialog.selectNameFilter(filters[index]);
+    }
+    const bool multiple = !save && (record.Flags & OFN_ALLOWMULTISELECT) != 0;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save       ? QFileDialog::AnyFile
+                       : multiple ? QFileDialog::ExistingFiles
+                                  : QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty()) return false;
+    if (!filters.isEmpty()) {
+      const qsizetype i = filters.indexOf(dialog.selectedNameFilter());
+      record.nFilterIndex = i >= 0 ? int(i) + 1 : record.nFilterIndex;
+    }
+    return multiple ? Fill_Multiple(record, chosen) : Fill_Single(record, chosen.first());
+  }
+};
+
+}  // namespace
+
+}  // namespace Platform::File_Dialog
+
+namespace Platform {
+
+std::unique_ptr<FileDialogSeam> Make_Qt_File_Dialogs() {
+  return std::make_unique<File_Dialog::Qt_File_Dialogs>();
+}
+
+}  // namespace Platform
