@@ -59,6 +59,8 @@ bool Is_Picture_File(const QString& path) { return !path.isEmpty() && QFileInfo(
 
 class QtPictureLoader final : public PictureLoaderSeam {
  public:
+  bool Thread_Safe() const override { return true; }  // holds no state
+
   std::optional<QSize> Read_Size(const QString& path) override {
     if (!Is_Picture_File(path)) return std::nullopt;
     QImageReader reader(path);

@@ -55,6 +55,8 @@ class PictureLoaderSeam {
   virtual std::optional<QSize> Read_Size(const QString& path) = 0;
   // Decodes what the request asks for. A null image means the picture could not be decoded.
   virtual QImage Load(const QString& path, const Decode_Request& request) = 0;
+  // Whether Read_Size and Load may run on another thread, for decoding the next picture ahead.
+  virtual bool Thread_Safe() const { return false; }
 };
 
 class FileSystemSeam {

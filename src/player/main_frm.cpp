@@ -7,11 +7,11 @@
 #include <QPalette>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "menu/menu_frm.h"
 #include "platform/colours.h"
 #include "platform/picture_loader.h"
-#include "player/fitting.h"
 #include "player/form_ratio.h"
 #include "player/mouse.h"
 #include "player/picture_box.h"
@@ -343,6 +343,8 @@ void Main_Frm::Show_Pics() {
   const auto outcome = Play_Steps::Show_Pics(Cursor, List2.size(), LoopOn,
                                              [this](qsizetype i) { return Display_Step(i); });
   Apply(outcome, false);
+  if (outcome == Play_Steps::Outcome::Shown && List2.size() > 1)
+    Decode_Ahead((Cursor.CurrentIndex + 1) % List2.size());
 }
 
 void Main_Frm::Forward() {
@@ -351,9 +353,11 @@ void Main_Frm::Forward() {
   Paused_lbl->hide();
   if (List2.size() == 1) return;
   Switch_Timer1(false);
-  Apply(Play_Steps::Forward(Cursor, List2.size(), LoopOn,
-                            [this](qsizetype i) { return Display_Step(i); }),
-        true);
+  const auto outcome = Play_Steps::Forward(Cursor, List2.size(), LoopOn,
+                                           [this](qsizetype i) { return Display_Step(i); });
+  Apply(outcome, true);
+  if (outcome == Play_Steps::Outcome::Shown && List2.size() > 1)
+    Decode_Ahead((Cursor.CurrentIndex + 1) % List2.size());
 }
 
 void Main_Frm::Back() {
@@ -362,8 +366,11 @@ void Main_Frm::Back() {
   Paused_lbl->hide();
   if (List2.size() == 1) return;
   Switch_Timer1(false);
-  Apply(Play_Steps::Back(Cursor, List2.size(), [this](qsizetype i) { return Display_Step(i); }),
-        true);
+  const auto outcome =
+      Play_Steps::Back(Cursor, List2.size(), [this](qsizetype i) { return Display_Step(i); });
+  Apply(outcome, true);
+  if (outcome == Play_Steps::Outcome::Shown && List2.size() > 1)
+    Decode_Ahead(Cursor.CurrentIndex > 0 ? Cursor.CurrentIndex - 1 : List2.size() - 1);
 }
 
 void Main_Frm::Apply(Play_Steps::Outcome outcome, bool restart_timer) {
@@ -398,9 +405,23 @@ qint64 Main_Frm::RandomNumber(qint64 upper, qint64 lower) {
 
 QSize Main_Frm::Client_Size() const { return size(); }
 
+Main_Frm::Decoded Main_Frm::Decode(Platform::PictureLoaderSeam& loader, const QString& path,
+                                   Fitting::Mode mode, QSize window) {
+  // The picture's own size from its header, its place by the fitting rules, then only what is seen.
+  Decoded d;
+  const auto own = loader.Read_Size(path);
+  if (!own) return d;
+  const QRect place = Fitting::Fit_Picture(mode, *own, window);
+  d.own = *own;
+  d.request = Platform::Plan_Decode(*own, place, window);
+  d.image = loader.Load(path, d.request);
+  return d;
+}
+
 bool Main_Frm::Display_Step(qsizetype index) {
   Image1->hide();
   CurrentFile = (index >= 0 && index < List2.size()) ? List2[index] : QString();
+  Ahead ahead = std::exchange(ahead_, Ahead{});
   if (CurrentFile.isEmpty()) {
     // An empty entry is the empty picture: only the background shows.
     picture_size_ = QSize();
@@ -409,18 +430,30 @@ bool Main_Frm::Display_Step(qsizetype index) {
     Image1->show();
     return true;
   }
-  const auto own = Services::Pictures().Read_Size(CurrentFile);
-  if (!own) return false;
   const QSize window = Client_Size();
-  const QRect place = Fitting::Fit_Picture(Fitting::Mode_Of(StrechOn, RatioOn), *own, window);
-  const Platform::Decode_Request request = Platform::Plan_Decode(*own, place, window);
-  const QImage image = Services::Pictures().Load(CurrentFile, request);
-  if (image.isNull()) return false;
-  picture_size_ = *own;
-  Image1->Set_Picture(image, request);
+  const Fitting::Mode mode = Fitting::Mode_Of(StrechOn, RatioOn);
+  const bool ready = ahead.result.isValid() && ahead.path == CurrentFile && ahead.mode == mode &&
+                     ahead.window == window;
+  const Decoded d = ready ? ahead.result.result() : Decode(Services::Pictures(), CurrentFile, mode, window);
+  if (d.image.isNull()) return false;
+  picture_size_ = d.own;
+  Image1->Set_Picture(d.image, d.request);
   Fit_Picture();
   Image1->show();
   return true;
+}
+
+void Main_Frm::Decode_Ahead(qsizetype index) {
+  if (leaving_ || index < 0 || index >= List2.size() || !Services::Pictures().Thread_Safe()) return;
+  const QString path = List2.at(index);
+  if (path.isEmpty() || path == CurrentFile) return;
+  ahead_.index = index;
+  ahead_.path = path;
+  ahead_.mode = Fitting::Mode_Of(StrechOn, RatioOn);
+  ahead_.window = Client_Size();
+  Platform::PictureLoaderSeam* loader = &Services::Pictures();
+  ahead_.result = QtConcurrent::run(
+      [loader, path, mode = ahead_.mode, window = ahead_.window] { return Decode(*loader, path, mode, window); });
 }
 
 void Main_Frm::Fit_Picture() {
@@ -453,6 +486,8 @@ void Main_Frm::resizeEvent(QResizeEvent* event) {
   }
   Centre_Paused_Label();
   if (show_loaded_) Fit_Picture();
+  // The picture decoded ahead was for the old size: decode it again for this one.
+  if (ahead_.result.isValid() && ahead_.window != Client_Size()) Decode_Ahead(ahead_.index);
 }
 
 void Main_Frm::Centre_Paused_Label() {

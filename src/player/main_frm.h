@@ -2,6 +2,8 @@
 // Open_File_Path_Txt holds when the player loads.
 #pragma once
 
+#include <QFuture>
+#include <QImage>
 #include <QLabel>
 #include <QSize>
 #include <QStringList>
@@ -11,6 +13,7 @@
 #include <memory>
 
 #include "platform/services.h"
+#include "player/fitting.h"
 #include "player/play_steps.h"
 
 class PictureBox;
@@ -89,9 +92,28 @@ class Main_Frm : public QWidget {
   bool Display_Step(qsizetype index);
   void Apply(Play_Steps::Outcome outcome, bool restart_timer);
   void Centre_Paused_Label();
+  void Decode_Ahead(qsizetype index);
   QSize Client_Size() const;
 
   QSize picture_size_;  // the shown picture's own size; empty for the empty picture
+
+  // A picture decoded on a worker thread: the next one in the direction of travel, for the window
+  // size and display mode it was asked for.
+  struct Decoded {
+    QSize own;
+    Platform::Decode_Request request;
+    QImage image;
+  };
+  struct Ahead {
+    qsizetype index = -1;
+    QString path;
+    Fitting::Mode mode = Fitting::Mode::Own_Size;
+    QSize window;
+    QFuture<Decoded> result;
+  };
+  Ahead ahead_;
+  static Decoded Decode(Platform::PictureLoaderSeam& loader, const QString& path, Fitting::Mode mode,
+                        QSize window);
   // The arrow keys: held down now, and pressed since the last poll.
   struct Arrow {
     bool down = false;

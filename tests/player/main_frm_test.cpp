@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 
 #include "menu/menu_frm.h"
 #include "player/picture_box.h"
@@ -245,6 +246,51 @@ TEST_F(Player, EscLeavesTheShow) {
   QTest::keyClick(f, Qt::Key_Escape);
   flush_events();
   EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Player, TheNextPictureIsDecodedAheadForTheWindowItWillBeShownIn) {
+  pictures.thread_safe = true;
+  const QStringList paths{"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"};
+  for (const QString& p : paths) pictures.Add(p, {4000, 3000});
+  auto loads = [&](const QString& p) { return pictures.Loads_Of(p, true) + pictures.Loads_Of(p, false); };
+  auto settle = [] { QThreadPool::globalInstance()->waitForDone(); };
+
+  Main_Frm* f = Play(Show_File(Options("True", "1", "1") + paths));
+  settle();
+  ASSERT_GE(loads("/p/2.jpg"), 1);  // before any step
+  int before = loads("/p/2.jpg");
+  f->Timer1_Timer();
+  EXPECT_EQ(f->CurrentFile, "/p/2.jpg");
+  EXPECT_EQ(loads("/p/2.jpg"), before);  // not decoded again
+  EXPECT_EQ(f->Image1->Image().width(), f->width());
+
+  // The window changes after the next picture was decoded ahead: it is decoded again for the new
+  // size, and shown at that size.
+  settle();
+  f->showNormal();
+  f->resize(f->size() / 2);
+  flush_events();
+  settle();
+  before = loads("/p/3.jpg");
+  EXPECT_GE(before, 2);
+  f->Timer1_Timer();
+  EXPECT_EQ(f->CurrentFile, "/p/3.jpg");
+  EXPECT_EQ(loads("/p/3.jpg"), before);
+  EXPECT_EQ(f->Image1->Image().width(), f->width());
+
+  // Stepping back decodes the picture before ahead.
+  f->Back();
+  EXPECT_EQ(f->CurrentFile, "/p/2.jpg");
+  settle();
+  before = loads("/p/1.jpg");
+  f->Back();
+  EXPECT_EQ(f->CurrentFile, "/p/1.jpg");
+  EXPECT_EQ(loads("/p/1.jpg"), before);
+  EXPECT_EQ(f->Image1->Image().width(), f->width());
 }
 
 }  // namespace

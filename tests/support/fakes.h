@@ -3,11 +3,15 @@
 
 #include <QHash>
 #include <QImage>
+#include <QCoreApplication>
 #include <QList>
+#include <QThread>
+#include <QMutex>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 #include "platform/services.h"
 
@@ -42,20 +46,24 @@ class Program final : public Platform::ProgramSeam {
 };
 
 // Pictures by path: a size, or a failure. Unknown paths fail. Decoded images are filled with the
-// picture's colour at the size asked.
+// picture's colour at the size asked. With `thread_safe` the player may decode ahead on a worker
+// thread; the records are guarded for that.
 class Pictures final : public Platform::PictureLoaderSeam {
  public:
   void Add(const QString& path, QSize size, QColor colour = Qt::white) {
+    QMutexLocker lock(&mutex);
     sizes[path] = size;
     colours[path] = colour;
   }
   std::optional<QSize> Read_Size(const QString& path) override {
+    QMutexLocker lock(&mutex);
     asked_size.push_back(path);
-    if (!sizes.contains(path) || undecodable.contains(path)) return std::nullopt;
+    if (!sizes.contains(path)) return std::nullopt;
     return sizes[path];
   }
   QImage Load(const QString& path, const Platform::Decode_Request& request) override {
-    loads.push_back({path, request});
+    QMutexLocker lock(&mutex);
+    loads.push_back({path, request, QThread::currentThread() != QCoreApplication::instance()->thread()});
     if (!sizes.contains(path) || undecodable.contains(path)) return {};
     QSize s = request.clip.isEmpty() ? request.scaled : request.clip.size();
     if (s.isEmpty()) s = sizes[path];
@@ -63,13 +71,24 @@ class Pictures final : public Platform::PictureLoaderSeam {
     image.fill(colours[path]);
     return image;
   }
+  bool Thread_Safe() const override { return thread_safe; }
+  // How many times the picture was decoded, on worker threads or on the main thread.
+  int Loads_Of(const QString& path, bool on_worker) {
+    QMutexLocker lock(&mutex);
+    int n = 0;
+    for (const auto& l : loads) n += (l.path == path && l.worker == on_worker) ? 1 : 0;
+    return n;
+  }
   struct Load_Call {
     QString path;
     Platform::Decode_Request request;
+    bool worker = false;
   };
+  QMutex mutex;
+  bool thread_safe = false;
   QHash<QString, QSize> sizes;
   QHash<QString, QColor> colours;
-  QSet<QString> undecodable;  // header readable or not, decoding fails
+  QSet<QString> undecodable;  // the header reads, decoding fails
   QStringList asked_size;
   QList<Load_Call> loads;
 };
@@ -135,6 +154,68 @@ class Random final : public Platform::RandomSeam {
   }
   std::vector<double> values;
   size_t next = 0;
+};
+
+// A file dialog facility: records the record of each call and answers from a script. An answer
+// fills the record as the user's choice would (or cancels); with no answer left the user cancels.
+class File_Dialogs final : public Platform::FileDialogSeam {
+ public:
+  using Answer = std::function<bool(Platform::Dialog_Record&)>;
+  struct Call {
+    bool save;
+    Platform::Dialog_Record record;  // as the control passed it
+  };
+  bool GetOpenFileName(Platform::Dialog_Record& record) override { return Take(false, record); }
+  bool GetSaveFileName(Platform::Dialog_Record& record) override { return Take(true, record); }
+
+  // The user picks one file: its full path and its name, each followed by NULs to the buffer's
+  // length; `filter_index` is the pair the user left selected (0: as it was shown).
+  static Answer Choose(const QString& path, int filter_index = 0, std::int32_t flags_out = -1) {
+    return [=](Platform::Dialog_Record& r) {
+      if (path.size() >= r.nMaxFile) return false;
+      r.lpstrFile = path + QString(r.nMaxFile - path.size(), QChar(0));
+      const QString title = path.mid(path.lastIndexOf(u'/') + 1);
+      if (title.size() < r.nMaxFileTitle)
+        r.lpstrFileTitle = title + QString(r.nMaxFileTitle - title.size(), QChar(0));
+      if (filter_index != 0) r.nFilterIndex = filter_index;
+      if (flags_out != -1) r.Flags = flags_out;
+      return true;
+    };
+  }
+  // The facility returns this raw buffer content (padded with NULs).
+  static Answer Raw(const QString& content) {
+    return [=](Platform::Dialog_Record& r) {
+      if (content.size() > r.nMaxFile) return false;
+      r.lpstrFile = content + QString(r.nMaxFile - content.size(), QChar(0));
+      return true;
+    };
+  }
+  static Answer Cancel() {
+    return [](Platform::Dialog_Record&) { return false; };
+  }
+
+  QList<Call> calls;
+  std::deque<Answer> answers;
+
+ private:
+  bool Take(bool save, Platform::Dialog_Record& record) {
+    calls.push_back({save, record});
+    if (answers.empty()) return false;
+    Answer a = answers.front();
+    answers.pop_front();
+    return a(record);
+  }
+};
+
+// The desktop shell: records the addresses it was asked to open.
+class Shell final : public Platform::ShellSeam {
+ public:
+  bool Open_Url(const QString& url) override {
+    urls.push_back(url);
+    return opens;
+  }
+  QStringList urls;
+  bool opens = true;
 };
 
 }  // namespace Fakes
