@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/photo.h"
 #include "platform/picture_loader.h"
 
 namespace {
@@ -28,35 +29,6 @@ const QRect kOwnSize(-2040, -1460, 6000, 4000);       // own size, centred
 const QRect kSeenOfOwnSize(2040, 1460, 1920, 1080);   // the part of it on screen
 
 QString g_photo;
-
-// Smooth gradients and soft waves with a little sensor-like noise, so the JPEG is about as large
-// and as costly to decode as a camera's.
-QImage Photo_Like(QSize size) {
-  QImage image(size, QImage::Format_RGB32);
-  std::vector<double> waveX(size.width()), waveY(size.height());
-  for (int x = 0; x < size.width(); ++x) waveX[x] = 40 * std::sin(x / 230.0) + 20 * std::sin(x / 37.0);
-  for (int y = 0; y < size.height(); ++y) waveY[y] = 35 * std::cos(y / 310.0) + 15 * std::sin(y / 53.0);
-  std::uint32_t state = 2463534242u;
-  auto noise = [&state] {
-    state ^= state << 13;
-    state ^= state >> 17;
-    state ^= state << 5;
-    return int(state % 25) - 12;
-  };
-  auto clamp = [](double v) { return v < 0 ? 0 : v > 255 ? 255 : int(v); };
-  for (int y = 0; y < size.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    const double fy = double(y) / size.height();
-    for (int x = 0; x < size.width(); ++x) {
-      const double fx = double(x) / size.width();
-      const double r = 30 + 170 * fx + waveX[x] + 0.5 * waveY[y];
-      const double g = 50 + 140 * fy + waveY[y] - 0.3 * waveX[x];
-      const double b = 180 - 120 * fx * fy + 0.5 * (waveX[x] - waveY[y]);
-      line[x] = qRgb(clamp(r + noise()), clamp(g + noise()), clamp(b + noise()));
-    }
-  }
-  return image;
-}
 
 bool Check(benchmark::State& state, const QImage& image, QSize want) {
   if (image.size() == want) return true;
@@ -129,7 +101,7 @@ int main(int argc, char** argv) {
   QTemporaryDir dir;
   if (!dir.isValid()) return 1;
   g_photo = dir.filePath(QStringLiteral("photo.jpg"));
-  if (!Photo_Like(kPicture).save(g_photo, "JPEG", 90)) {
+  if (!Bench::Photo_Like(kPicture).save(g_photo, "JPEG", 90)) {
     std::fprintf(stderr, "bench_display: cannot write %s\n", qPrintable(g_photo));
     return 1;
   }
