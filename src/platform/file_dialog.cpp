@@ -33,6 +33,17 @@ QStringList Name_Filters(const QString& converted_filter) {
   return filters;
 }
 
+int Filter_Number(const QStringList& name_filters, const QString& selected) {
+  for (qsizetype i = 0; i < name_filters.size(); ++i)
+    if (name_filters[i] == selected) return int(i) + 1;
+  // The dialog shows, and reports, the description without the patterns that Name_Filters added.
+  for (qsizetype i = 0; i < name_filters.size(); ++i) {
+    const qsizetype patterns = name_filters[i].lastIndexOf(QLatin1String(" ("));
+    if (patterns >= 0 && name_filters[i].left(patterns) == selected) return int(i) + 1;
+  }
+  return 0;
+}
+
 bool Fill_Single(Dialog_Record& record, const QString& path) {
   const QString full = QDir::toNativeSeparators(path);
   if (full.size() >= record.nMaxFile) return false;
@@ -88,8 +99,8 @@ class Qt_File_Dialogs final : public FileDialogSeam {
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) return false;
     if (!filters.isEmpty()) {
-      const qsizetype i = filters.indexOf(dialog.selectedNameFilter());
-      record.nFilterIndex = i >= 0 ? int(i) + 1 : record.nFilterIndex;
+      const int i = Filter_Number(filters, dialog.selectedNameFilter());
+      if (i > 0) record.nFilterIndex = i;
     }
     return multiple ? Fill_Multiple(record, chosen) : Fill_Single(record, chosen.first());
   }

@@ -17,6 +17,10 @@ constexpr std::int32_t OFN_ALLOWMULTISELECT = 0x200;
 // filters: "Description (patterns)", the patterns separated by blanks; "*.*" means every file.
 QStringList Name_Filters(const QString& converted_filter);
 
+// The 1-based number of the name filter that the dialog reports as selected (as built by
+// Name_Filters, or as shown without its patterns); 0 when none matches.
+int Filter_Number(const QStringList& name_filters, const QString& selected);
+
 // Fills the file buffer with the full path and the file-title buffer with the name, each followed
 // by NULs to its length. False when the path does not fit its buffer with its NUL; a name that
 // does not fit the title buffer leaves that buffer empty.

@@ -1,8 +1,10 @@
 #include "settings/settings.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 #include <QSettings>
 #include <QStringList>
@@ -42,6 +44,30 @@ std::optional<double> Whole_In(const QString& text, double low, double high) {
   return r;
 }
 
+// QSettings reports a file that it cannot parse only to the first reader after the file changed:
+// later readers share that reader's parsed values. So the program remembers which file, as it was
+// then, could not be read, and treats it as unreadable until it changes.
+struct Stamp {
+  qint64 size = 0;
+  QDateTime modified;
+};
+
+bool Readable(const QSettings& store) {
+  static QHash<QString, Stamp> unreadable;
+  // Sections are parsed on first use: parse them all, so that the status tells of the whole file.
+  (void)store.allKeys();
+  const QFileInfo info(store.fileName());
+  if (store.status() == QSettings::FormatError) {
+    unreadable.insert(store.fileName(), {info.size(), info.lastModified()});
+    return false;
+  }
+  const auto it = unreadable.constFind(store.fileName());
+  if (it == unreadable.cend()) return true;
+  if (info.exists() && it->size == info.size() && it->modified == info.lastModified()) return false;
+  unreadable.erase(it);
+  return true;
+}
+
 }  // namespace
 
 QString Store_File(const QString& app_name) {
@@ -55,7 +81,7 @@ QString GetSetting(const QString& app_name, const QString& section, const QStrin
   QSettings store(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(Organisation),
                   app_name);
   // A store that cannot be read as a whole gives the defaults, not half of its values.
-  if (store.status() != QSettings::NoError) return default_text;
+  if (!Readable(store)) return default_text;
   const QVariant value = store.value(Address(section, key));
   if (!value.isValid()) return default_text;
   // An unquoted value with commas, written by hand, reads back as a list.
@@ -67,24 +93,22 @@ QString GetSetting(const QString& app_name, const QString& section, const QStrin
 void SaveSetting(const QString& app_name, const QString& section, const QString& key,
                  const QString& text) {
   const QString file = Store_File(app_name);
+  {
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope,
+                    QString::fromLatin1(Organisation), app_name);
+    if (!Readable(store)) {
+      // A file that is not a settings file cannot be updated in place: keep it beside the store
+      // for the user and start a fresh one.
+      const QString aside = file + QStringLiteral(".unreadable");
+      QFile::remove(aside);
+      if (!QFile::rename(file, aside)) QFile::remove(file);
+    }
+  }
   if (!QFileInfo::exists(file)) {
     // Created private, so that no value is ever readable by others, not even for a moment.
     QDir().mkpath(QFileInfo(file).absolutePath());
     QFile create(file);
     if (create.open(QIODevice::WriteOnly | QIODevice::NewOnly, Private)) create.close();
-  }
-  {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope,
-                    QString::fromLatin1(Organisation), app_name);
-    if (store.status() == QSettings::FormatError) {
-      // A file that is not a settings file at all cannot be updated in place: keep it beside the
-      // store for the user and start a fresh one.
-      const QString aside = file + QStringLiteral(".unreadable");
-      QFile::remove(aside);
-      QFile::rename(file, aside);
-      QFile create(file);
-      if (create.open(QIODevice::WriteOnly | QIODevice::NewOnly, Private)) create.close();
-    }
   }
   QSettings store(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(Organisation),
                   app_name);
