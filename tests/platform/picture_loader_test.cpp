@@ -17,6 +17,7 @@
 #include <thread>
 #include <unistd.h>
 
+#include "gif_writer.h"
 #include "platform/picture_loader.h"
 
 namespace Platform {
@@ -151,63 +152,6 @@ void Put16(QByteArray& b, int v) {
 void Put32(QByteArray& b, quint32 v) {
   Put16(b, int(v & 0xFFFF));
   Put16(b, int(v >> 16));
-}
-
-// Qt reads GIF but does not write it. This writer keeps every code 9 bits wide by sending a
-// clear code before the code table would grow: valid LZW, just not compressed.
-QByteArray Gif_Of(const QImage& source) {
-  const QImage image = source.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
-  QByteArray b("GIF89a");
-  Put16(b, image.width());
-  Put16(b, image.height());
-  b.append(char(0xF7));  // a global table of 256 colours
-  b.append('\0').append('\0');
-  const QList<QRgb> table = image.colorTable();
-  for (int i = 0; i < 256; ++i) {
-    const QRgb c = i < table.size() ? table[i] : 0;
-    b.append(char(qRed(c))).append(char(qGreen(c))).append(char(qBlue(c)));
-  }
-  b.append(',');
-  Put16(b, 0);
-  Put16(b, 0);
-  Put16(b, image.width());
-  Put16(b, image.height());
-  b.append('\0');
-  b.append(char(8));  // minimum code size
-
-  QByteArray codes;
-  quint32 bits = 0;
-  int count = 0;
-  auto put_code = [&](int code) {
-    bits |= quint32(code) << count;
-    count += 9;
-    while (count >= 8) {
-      codes.append(char(bits & 0xFF));
-      bits >>= 8;
-      count -= 8;
-    }
-  };
-  int sinceClear = 0;
-  put_code(256);
-  for (int y = 0; y < image.height(); ++y) {
-    const uchar* line = image.constScanLine(y);
-    for (int x = 0; x < image.width(); ++x) {
-      if (sinceClear == 250) {
-        put_code(256);
-        sinceClear = 0;
-      }
-      put_code(line[x]);
-      ++sinceClear;
-    }
-  }
-  put_code(257);
-  if (count > 0) codes.append(char(bits & 0xFF));
-  for (qsizetype i = 0; i < codes.size(); i += 255) {
-    const QByteArray block = codes.mid(i, 255);
-    b.append(char(block.size())).append(block);
-  }
-  b.append('\0').append(';');
-  return b;
 }
 
 // A Windows bitmap header (file header and info header) without any pixel data.
