@@ -78,8 +78,17 @@ class Qt_File_Dialogs final : public FileDialogSeam {
   bool GetSaveFileName(Dialog_Record& record) override { return Run(record, true); }
 
  private:
+  static QString& Last_Folder() {
+    static QString folder;
+    return folder;
+  }
   static bool Run(Dialog_Record& record, bool save) {
-    QFileDialog dialog(record.hwndOwner, record.lpstrTitle, record.lpstrInitialDir);
+    // Without a folder of its own the dialog opens where the last one was left, at first in the
+    // user's home folder.
+    const QString folder = !record.lpstrInitialDir.isEmpty() ? record.lpstrInitialDir
+                           : !Last_Folder().isEmpty()        ? Last_Folder()
+                                                             : QDir::homePath();
+    QFileDialog dialog(record.hwndOwner, record.lpstrTitle, folder);
     // The descriptions already name their patterns: show them as they are.
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     const QStringList filters = Name_Filters(record.lpstrFilter);
@@ -98,6 +107,7 @@ class Qt_File_Dialogs final : public FileDialogSeam {
     if (dialog.exec() != QDialog::Accepted) return false;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) return false;
+    Last_Folder() = dialog.directory().absolutePath();
     if (!filters.isEmpty()) {
       const int i = Filter_Number(filters, dialog.selectedNameFilter());
       if (i > 0) record.nFilterIndex = i;

@@ -5,10 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
+#include <memory>
 
 #include "platform/file_dialog.h"
 #include "support/fakes.h"
@@ -270,7 +274,31 @@ TEST(File_Dialog, FiltersBuffersAndMultipleSelections) {
   EXPECT_FALSE(Fill_Multiple(r, {"/p/aaaaaa.jpg", "/p/bbbbbb.jpg"}));
 }
 
-// The real dialog once: the user picks a file in the second filter; the control gets its path.
+// Runs `act` on the next file dialog that opens, then closes whatever modal window is still open,
+// so that a dialog that does not do as the test expects fails the test instead of hanging it.
+void On_Next_Dialog(std::function<void(QFileDialog*)> act) {
+  auto* driver = new QTimer;
+  driver->setInterval(20);
+  auto polls = std::make_shared<int>(0);
+  QObject::connect(driver, &QTimer::timeout, [driver, polls, act] {
+    QFileDialog* dialog = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) dialog = d;
+    if (dialog) act(dialog);
+    if (dialog || ++*polls > 500) {
+      driver->stop();
+      driver->deleteLater();
+      while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (auto* d = qobject_cast<QDialog*>(modal)) d->reject(); else modal->close();
+        QCoreApplication::processEvents();
+        if (QApplication::activeModalWidget() == modal) break;
+      }
+    }
+  });
+  driver->start();
+}
+
+// The real dialog: the user switches the filter and picks a file; the control gets its path.
 TEST(File_Dialog, TheRealDialogFillsTheControl) {
   QTemporaryDir dir;
   const QString file = dir.filePath("show.sli");
@@ -284,33 +312,37 @@ TEST(File_Dialog, TheRealDialogFillsTheControl) {
   d.Filter("Slide Show Files (*.sli)|*.sli|All Files (*.*)|*.*");
   d.FilterIndex(2);
   d.InitDir(dir.path());
+  d.DialogTitle("Open Slide Show File");
 
   QString title, selected_filter;
-  int polls = 0;
-  QTimer driver;
-  driver.setInterval(20);
-  QObject::connect(&driver, &QTimer::timeout, [&] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (!dialog) {
-      if (++polls > 500) driver.stop();  // watchdog: never wait for ever
-      return;
-    }
-    driver.stop();
+  On_Next_Dialog([&](QFileDialog* dialog) {
     title = dialog->windowTitle();
     selected_filter = dialog->selectedNameFilter();
-    // The user goes back to the first filter and picks the file.
     dialog->selectNameFilter("Slide Show Files (*.sli) (*.sli)");
-    dialog->selectFile(file);
-    static_cast<QDialog*>(dialog)->accept();  // as the Open button does
+    // The user types the file's path and presses Open.
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(name, nullptr);
+    name->setText(file);
+    static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
   });
-  driver.start();
-  d.DialogTitle("Open Slide Show File");
   d.ShowOpen();
   EXPECT_EQ(title, "Open Slide Show File");
   EXPECT_EQ(selected_filter, "All Files (*.*)");  // shown as the description has it
   EXPECT_EQ(d.FileName(), file);
   EXPECT_EQ(d.FileTitle(), "show.sli");
   EXPECT_EQ(d.FilterIndex(), 1);
+
+  // Without a folder of its own the next dialog opens where this one was left; a cancel leaves
+  // the control's results alone.
+  QString opened_in;
+  On_Next_Dialog([&](QFileDialog* dialog) {
+    opened_in = dialog->directory().absolutePath();
+    dialog->reject();
+  });
+  d.InitDir("");
+  d.ShowOpen();
+  EXPECT_EQ(opened_in, QDir(dir.path()).absolutePath());
+  EXPECT_EQ(d.FileName(), file);
 }
 
 }  // namespace

@@ -1,0 +1,152 @@
+#!/usr/bin/env bash
+# The main menu on a virtual screen (run under xvfb-run): started without an argument the program
+# shows only the menu's four buttons; Esc ends it; About comes and goes; the focused button is
+# remembered across a restart; a show file chosen in the open dialog is played and leaving it
+# brings the menu back; a broken settings file does no harm.
+#   menu.sh VISTABEL E2E_TOOL
+set -u
+vistabel=$1
+tool=$2
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+export XDG_RUNTIME_DIR=$work/runtime SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+store=$XDG_CONFIG_HOME/Vistabel/Vistabel.conf
+
+failures=0
+pass() { echo "PASS: $*"; }
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+openbox >/dev/null 2>&1 &
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+
+# Waits for a visible window whose title is exactly $1 and prints its id.
+window() {
+  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+# Waits until no visible window has the title $1.
+gone() {
+  for _ in $(seq 100); do
+    [[ -z $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null) ]] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# Activates the window and sends it keys.
+keys() {
+  local id=$1
+  shift
+  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+  sleep 0.2
+  xdotool key "$@"
+}
+# Waits up to $2 seconds for process $1 to end; sets $status.
+wait_end() {
+  local pid=$1 limit=$2
+  for _ in $(seq $((limit * 10))); do
+    kill -0 "$pid" 2>/dev/null || { wait "$pid"; status=$?; return 0; }
+    sleep 0.1
+  done
+  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; status=timeout
+  return 1
+}
+shot() { "$tool" grab "$work/$1.png" >/dev/null; [[ -n ${E2E_SHOTS:-} ]] && cp "$work/$1.png" "$E2E_SHOTS/$1.png"; }
+
+# 1. No argument: the menu, only its row of buttons (327 x 82 pixels of client area); Esc exits 0.
+"$vistabel" 2>"$work/err1" & pid=$!
+id=$(window Vistabel)
+if [[ -n $id ]]; then
+  sleep 0.5
+  shot menu
+  size=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p')
+  [[ $size == 327x82 ]] && pass "the menu shows only its buttons" || fail "the menu's client area is '$size'"
+  keys "$id" Escape
+else
+  fail "no menu window"
+fi
+wait_end $pid 15
+[[ $status == 0 ]] && pass "Esc in the menu exits 0" || fail "Esc in the menu: ended with '$status'"
+[[ ! -s $work/err1 ]] || fail "unexpected output: $(cat "$work/err1")"
+
+# 2. About from the focused About button; Esc brings the menu back; the focus is stored.
+"$vistabel" & pid=$!
+id=$(window Vistabel)
+keys "$id" Tab Tab Tab Return
+about=$(window "About Vistabel")
+if [[ -n $about ]]; then
+  sleep 0.5
+  shot about
+  pass "About opens"
+  gone Vistabel && pass "the menu closed for About" || fail "the menu stayed with About"
+  keys "$about" Escape
+  id=$(window Vistabel)
+  [[ -n $id ]] && pass "the menu comes back after About" || fail "no menu after About"
+  keys "$id" Escape
+else
+  fail "About did not open"
+fi
+wait_end $pid 15
+[[ $status == 0 ]] && pass "the program ends with the menu" || fail "after About: ended with '$status'"
+grep -q '^btnFocus=3' "$store" && pass "the About button's focus is stored" || fail "store: $(cat "$store")"
+[[ $(stat -c %a "$store") == 600 ]] && pass "the store is private" || fail "store mode $(stat -c %a "$store")"
+
+# 3. After a restart Return clicks the remembered About button.
+"$vistabel" & pid=$!
+id=$(window Vistabel)
+keys "$id" Return
+about=$(window "About Vistabel")
+[[ -n $about ]] && pass "the focus is restored after a restart" || fail "Return did not open About"
+[[ -n $about ]] && keys "$about" Escape
+id=$(window Vistabel)
+[[ -n $id ]] && keys "$id" Escape
+wait_end $pid 15
+
+# 4. Open Slide Show File: the dialog takes a typed path; the show plays over its red background;
+#    Esc leaves it and the menu comes back.
+"$tool" picture "$work/green.bmp" 200 150 '#00ff00' || fail "making a picture"
+printf 'Strech=False\r\nRatio=0\r\nShuff=0\r\nDelay=0\r\nBackCol=255\r\nLoop=1\r\nMessage=0\r\nUseMusic=0\r\nMusic=\r\n%s\r\n' \
+  "$work/green.bmp" > "$work/red show.sli"
+printf '[Settings]\r\nbtnFocus=2\r\n' > "$store"
+"$vistabel" & pid=$!
+id=$(window Vistabel)
+keys "$id" Return
+dialog=$(window "Open Slide Show File")
+if [[ -n $dialog ]]; then
+  sleep 0.5
+  shot open-dialog
+  xdotool type --delay 20 "$work/red show.sli"
+  xdotool key Return
+  colour=""
+  for _ in $(seq 40); do
+    sleep 0.25
+    colour=$("$tool" grab "$work/player.png" 5,5 | tr -d '\n')
+    [[ $colour == "#ff0000" ]] && break
+  done
+  [[ $colour == "#ff0000" ]] && pass "the chosen show plays" || fail "screen corner was '$colour'"
+  xdotool key Escape
+  id=$(window Vistabel)
+  [[ -n $id ]] && pass "leaving the show brings the menu back" || fail "no menu after the show"
+  [[ -n $id ]] && keys "$id" Escape
+else
+  fail "no open dialog"
+fi
+wait_end $pid 15
+[[ $status == 0 ]] && pass "the program ends after a show" || fail "after a show: ended with '$status'"
+
+# 5. A settings file that is not a settings file, or a focus of "abc": defaults, no message.
+for content in $'\x7fELF\x01[[[ no end\n=\n' $'[Settings]\nbtnFocus=abc\n'; do
+  printf '%s' "$content" > "$store"
+  "$vistabel" 2>"$work/err5" & pid=$!
+  id=$(window Vistabel)
+  [[ -n $id ]] && pass "a broken store still opens the menu" || fail "no menu with a broken store"
+  [[ -n $id ]] && keys "$id" Escape
+  wait_end $pid 15
+  [[ $status == 0 ]] || fail "a broken store: ended with '$status'"
+  [[ ! -s $work/err5 ]] || fail "unexpected output: $(cat "$work/err5")"
+done
+grep -q '^btnFocus=0' "$store" && pass "the store is written afresh" || fail "store: $(cat "$store")"
+
+echo "$failures failed"
+[[ $failures == 0 ]]
