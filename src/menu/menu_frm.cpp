@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <cstdio>
 
+#include "folder_show/setup_frm.h"
 #include "menu/about_frm.h"
 #include "menu/menu_icons.h"
 #include "menu/picture_button.h"
@@ -100,7 +101,8 @@ void MENU_Frm::keyPressEvent(QKeyEvent* event) {
 }
 
 void MENU_Frm::Open_Folder_Btn_Click() {
-  std::fputs("vistabel: the folder slide show window is not available yet\n", stderr);
+  hide();
+  Forms::Setup()->show();
 }
 
 void MENU_Frm::Make_File_Btn_Click() {
@@ -131,5 +133,7 @@ void MENU_Frm::closeEvent(QCloseEvent* event) {
   event->accept();
   // Closing the main menu closes every other window, and so ends the program.
   Forms::Close(Forms::Kind::Main);
+  Forms::Close(Forms::Kind::Setup);
+  Forms::Close(Forms::Kind::Search);
   Forms::Close(Forms::Kind::About);
 }

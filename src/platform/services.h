@@ -132,6 +132,35 @@ class ShellSeam {
   virtual bool Open_Url(const QString& url) = 0;
 };
 
+// The directory queries of the folder lists and the folder walk.
+// A folder's identity: the same for every path that leads to it (links included).
+struct Folder_Id {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  friend bool operator==(const Folder_Id&, const Folder_Id&) = default;
+};
+inline size_t qHash(const Folder_Id& id, size_t seed = 0) noexcept {
+  return seed ^ (id.inode * 0x9E3779B97F4A7C15ull) ^ id.device;
+}
+
+// What one folder holds, listed once, in the order the system gives. Names only, without "." and
+// ".."; a link counts as what it leads to. Names that cannot be written as a path in the locale's
+// file-name encoding are left out, because no file list could name them.
+struct Folder_Listing {
+  bool ok = false;    // the folder could be opened and read
+  Folder_Id id;
+  QStringList folders;
+  QStringList files;  // regular files
+};
+
+class DirectorySeam {
+ public:
+  virtual ~DirectorySeam() = default;
+  virtual Folder_Listing List_Folder(const QString& folder) = 0;
+  // The mounted, ready volumes that hold the user's files, as their root paths, the root first.
+  virtual QStringList Volumes() = 0;
+};
+
 class Services {
  public:
   static MsgBoxSeam& MsgBox();
@@ -160,6 +189,20 @@ class Services {
     MusicSeam* music_;
   };
 
+  static DirectorySeam& Directories();
+
+  // Installs a directory query (null keeps the current one) for its lifetime.
+  class Scoped_Directories {
+   public:
+    explicit Scoped_Directories(DirectorySeam* directories);
+    ~Scoped_Directories();
+    Scoped_Directories(const Scoped_Directories&) = delete;
+    Scoped_Directories& operator=(const Scoped_Directories&) = delete;
+
+   private:
+    DirectorySeam* directories_;
+  };
+
   static FileDialogSeam& File_Dialogs();
   static ShellSeam& Shell();
 
@@ -184,5 +227,6 @@ std::unique_ptr<FileSystemSeam> Make_Qt_File_System();
 std::unique_ptr<FileDialogSeam> Make_Qt_File_Dialogs();
 std::unique_ptr<ShellSeam> Make_Qt_Shell();
 std::unique_ptr<MusicSeam> Make_Sdl_Music();
+std::unique_ptr<DirectorySeam> Make_Posix_Directories();
 
 }  // namespace Platform

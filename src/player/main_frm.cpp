@@ -16,6 +16,7 @@
 #include "player/mouse.h"
 #include "player/picture_box.h"
 #include "player/shuffle.h"
+#include "search/search_frm.h"
 #include "showfile/show_file.h"
 #include "startup/forms.h"
 #include "startup/general.h"
@@ -163,6 +164,9 @@ void Main_Frm::Exit_Show() {
   SetTopMostWindow(false);
   Music_Timer.stop();
   close();
+  // The folder set-up window (which saves its settings and shows the menu) and the search go too.
+  Forms::Close(Forms::Kind::Setup);
+  Forms::Close(Forms::Kind::Search);
   if (General::StartedFromCommandLine) {
     // Closing the main menu closes every window: the program ends.
     Forms::Close(Forms::Kind::Menu);
@@ -208,6 +212,8 @@ void Main_Frm::keyPressEvent(QKeyEvent* event) {
     Toggle_Pause();
   } else if (text == QLatin1String("f")) {
     Toggle_FullScreen();
+  } else if (text == QLatin1String("s")) {
+    Search_Here();
   } else if (text == QLatin1String("\b")) {
     if (!Paused) Remove_Frame();
   } else {
@@ -279,6 +285,22 @@ void Main_Frm::Toggle_Pause() {
     Switch_Timer1(true);
     if (MessageOn) Paused_lbl->hide();
   }
+}
+
+void Main_Frm::Search_Here() {
+  if (leaving_ || Cursor.CurrentIndex < 0 || Cursor.CurrentIndex >= List2.size()) return;
+  // The folder of the shown picture; one that is gone by now gives nothing to search.
+  const QString folder = General::GetFolder(List2.at(Cursor.CurrentIndex));
+  if (folder.isEmpty() || !General::FolderExists(folder)) return;
+  leaving_ = true;
+  Switch_Timer1(false);
+  StopPlay();
+  Music_Timer.stop();
+  Mouse::ShowMouse(true);
+  close();
+  Search_Frm* search = Forms::Search();
+  search->Dir_Txt = folder;
+  search->show();
 }
 
 // ---- removing and deleting the shown picture ----

@@ -84,6 +84,7 @@ class Main_Frm : public QWidget {
   void Exit_Show();
   void Toggle_FullScreen();
   void Toggle_Pause();
+  void Search_Here();
   void Center_Form();
   void SetTopMostWindow(bool topmost);
   void Fit_Picture();

@@ -7,16 +7,18 @@
 #include <QWidget>
 #include <array>
 
+#include "folder_show/setup_frm.h"
 #include "menu/about_frm.h"
 #include "menu/menu_frm.h"
 #include "platform/services.h"
 #include "player/main_frm.h"
+#include "search/search_frm.h"
 
 namespace Forms {
 
 namespace {
 
-constexpr int kKinds = 3;
+constexpr int kKinds = 5;
 std::array<QPointer<QWidget>, kKinds> windows;
 
 // A window that is closing clears its delete-on-close flag just before it is scheduled for
@@ -67,6 +69,8 @@ T* get(Kind kind) {
 MENU_Frm* Menu() { return get<MENU_Frm>(Kind::Menu); }
 Main_Frm* Main() { return get<Main_Frm>(Kind::Main); }
 About_Frm* About() { return get<About_Frm>(Kind::About); }
+Setup_Frm* Setup() { return get<Setup_Frm>(Kind::Setup); }
+Search_Frm* Search() { return get<Search_Frm>(Kind::Search); }
 
 bool IsLoaded(Kind kind) { return alive(windows[static_cast<int>(kind)]); }
 

@@ -7,14 +7,18 @@ class QWidget;
 class Main_Frm;
 class MENU_Frm;
 class About_Frm;
+class Setup_Frm;
+class Search_Frm;
 
 namespace Forms {
 
-enum class Kind { Menu, Main, About };
+enum class Kind { Menu, Main, About, Setup, Search };
 
 MENU_Frm* Menu();
 Main_Frm* Main();
 About_Frm* About();
+Setup_Frm* Setup();
+Search_Frm* Search();
 
 // Whether the window is loaded, without loading it.
 bool IsLoaded(Kind kind);

@@ -1,10 +1,9 @@
 #include "startup/start_up.h"
 
-#include <cstdio>
-
 #include "menu/menu_frm.h"
 #include "platform/services.h"
 #include "player/main_frm.h"
+#include "search/search_frm.h"
 #include "startup/forms.h"
 #include "startup/general.h"
 
@@ -28,10 +27,12 @@ int Start_Up(const QString& argument) {
     End_Program(1);
     return 1;
   }
+  // A folder: the search collects the pictures of the whole tree and plays them.
   StartedFromCommandLine = true;
-  std::fputs("vistabel: shows from a folder are not available yet; give a slide show file to play\n",
-             stderr);
-  return 2;
+  Search_Frm* search = Forms::Search();
+  search->Dir_Txt = path;
+  search->show();
+  return -1;
 }
 
 }  // namespace General

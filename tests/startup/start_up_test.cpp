@@ -8,6 +8,7 @@
 
 #include "menu/menu_frm.h"
 #include "player/main_frm.h"
+#include "search/search_frm.h"
 #include "startup/forms.h"
 #include "startup/general.h"
 #include "support/fakes.h"
@@ -64,16 +65,24 @@ TEST_F(StartUp, AnArgumentThatIsNeitherFileNorFolderIsRefused) {
   }
 }
 
-TEST_F(StartUp, NoArgumentShowsTheMenuAndAFolderIsNotPlayedYet) {
+TEST_F(StartUp, NoArgumentShowsTheMenuAndAFolderOpensTheSearch) {
   EXPECT_EQ(General::Start_Up(QString()), -1);
   EXPECT_FALSE(General::StartedFromCommandLine);
   ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Menu));
   EXPECT_TRUE(Forms::Menu()->isVisible());
   EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
   TearDown();
-  EXPECT_EQ(General::Start_Up(dir.path()), 2);
-  EXPECT_TRUE(msg.shown.isEmpty());
-  EXPECT_EQ(Forms::Loaded_Count(), 0);
+  for (const QString& arg : {dir.path(), "\"" + dir.path() + "\""}) {
+    EXPECT_EQ(General::Start_Up(arg), -1);
+    EXPECT_TRUE(General::StartedFromCommandLine);
+    EXPECT_TRUE(msg.shown.isEmpty());
+    ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Search));
+    EXPECT_TRUE(Forms::Search()->isVisible());
+    EXPECT_EQ(Forms::Search()->Dir_Txt, dir.path());
+    EXPECT_EQ(Forms::Loaded_Count(), 1);
+    Forms::Close(Forms::Kind::Search);  // before its walk starts
+    TearDown();
+  }
 }
 
 TEST_F(StartUp, ClosedWindowsAreLoadedAfreshAndTheLastOneEndsTheProgram) {

@@ -1,0 +1,29 @@
+#include "folder_show/window_options.h"
+
+namespace Window_Options {
+
+QString Delay_Text(int seconds) {
+  if (seconds == 0) return QStringLiteral("Forever");
+  if (seconds == 1) return QStringLiteral("1 Second");
+  return QString::number(seconds) + QStringLiteral(" Seconds");
+}
+
+void Show_Delay(const QAbstractSlider& scroll, QLabel& label) {
+  label.setText(Delay_Text(scroll.value()));
+}
+
+QSize Outer_Size(const QWidget& window) { return window.size() + Sizable_Frame; }
+
+void Restore_Window_Size(QWidget& window, const Settings::Key& width, const Settings::Key& height) {
+  const auto outer = Settings::Restore_Window_Size(width, height);
+  if (!outer) return;
+  // The width first, then the height; the window's own limits apply to each.
+  window.resize(outer->width() - Sizable_Frame.width(), window.height());
+  window.resize(window.width(), outer->height() - Sizable_Frame.height());
+}
+
+void Save_Window_Size(const QWidget& window, const Settings::Key& width, const Settings::Key& height) {
+  Settings::Save_Window_Size(width, height, Outer_Size(window));
+}
+
+}  // namespace Window_Options

@@ -1,0 +1,32 @@
+// Procedures shared by the windows that set a show's options (the set-up window and the maker):
+// the delay label, and the window's saved size.
+#pragma once
+
+#include <QAbstractSlider>
+#include <QLabel>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+#include "settings/settings.h"
+
+namespace Window_Options {
+
+// The delay as the label shows it: "Forever" for 0, "1 Second", otherwise "N Seconds".
+QString Delay_Text(int seconds);
+// Shows the scroll bar's delay in the label.
+void Show_Delay(const QAbstractSlider& scroll, QLabel& label);
+
+// The border and caption of a sizable window in the design, in pixels (120 x 510 twips): the
+// saved sizes and the layout rules count the window's outer size, the client area plus these.
+inline constexpr QSize Sizable_Frame{8, 34};
+
+// The window's outer size in the design's sense (its client size plus the frame), in pixels.
+QSize Outer_Size(const QWidget& window);
+// Gives the window the outer size saved under the two keys, when both are non-zero; otherwise it
+// keeps its size.
+void Restore_Window_Size(QWidget& window, const Settings::Key& width, const Settings::Key& height);
+// Saves the window's outer size under the two keys.
+void Save_Window_Size(const QWidget& window, const Settings::Key& width, const Settings::Key& height);
+
+}  // namespace Window_Options

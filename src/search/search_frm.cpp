@@ -1,0 +1,194 @@
+#include "search/search_frm.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QScreen>
+
+#include "folder_show/setup_frm.h"
+#include "menu/menu_frm.h"
+#include "platform/services.h"
+#include "player/main_frm.h"
+#include "showfile/show_file.h"
+#include "startup/forms.h"
+#include "startup/general.h"
+
+using General::Twips_To_Pixels;
+using Platform::Services;
+
+namespace Search_Bar_Rule {
+Bar Step(int value, int depth) { return {value + depth, depth}; }
+}  // namespace Search_Bar_Rule
+
+namespace {
+
+QRect Twips(int left, int top, int width, int height) {
+  return {Twips_To_Pixels(left), Twips_To_Pixels(top), Twips_To_Pixels(width),
+          Twips_To_Pixels(height)};
+}
+
+// The label and the bar show the walk's progress at most this often (milliseconds), so that the
+// walk never waits on the screen.
+constexpr qint64 Paint_Interval = 40;
+
+}  // namespace
+
+Search_Frm::Search_Frm() {
+  setWindowTitle(QStringLiteral("Searching Subfolders"));
+  // A fixed border with a close box only.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSize(8);
+  setFont(font);
+
+  Frame1 = new QGroupBox(QStringLiteral("Directory Depth"), this);
+  Frame1->setGeometry(Twips(45, 90, 6180, 690));
+  Search_Bar = new QProgressBar(Frame1);
+  Search_Bar->setGeometry(Twips(90, 315, 6000, 240));
+  Search_Bar->setRange(0, 100);
+  Search_Bar->setValue(0);
+  Search_Bar->setTextVisible(false);
+  Frame2 = new QGroupBox(QStringLiteral("Current Directory"), this);
+  Frame2->setGeometry(Twips(45, 855, 6180, 690));
+  Label1 = new QLabel(Frame2);
+  Label1->setGeometry(Twips(135, 315, 5955, 240));
+  Label1->setTextFormat(Qt::PlainText);
+  Close_Btn = new QPushButton(QStringLiteral("Exit"), this);
+  Close_Btn->setGeometry(Twips(45, 1800, 1725, 285));  // below the client area: never seen
+  Close_Btn->setFocusPolicy(Qt::NoFocus);
+  connect(Close_Btn, &QPushButton::clicked, this, &Search_Frm::Close_Btn_Click);
+
+  Trigger_Timer.setSingleShot(true);
+  Trigger_Timer.setInterval(100);
+  connect(&Trigger_Timer, &QTimer::timeout, this, &Search_Frm::Trigger_Timer_Timer);
+
+  setFixedSize(Twips_To_Pixels(Client_Width), Twips_To_Pixels(Client_Height));
+}
+
+void Search_Frm::Form_Load() {
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+  }
+  StopRequested = false;
+}
+
+void Search_Frm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // The walk starts once, a moment after the window is on screen.
+  if (!started_) {
+    started_ = true;
+    Trigger_Timer.start();
+  }
+}
+
+void Search_Frm::Trigger_Timer_Timer() {
+  Trigger_Timer.stop();
+  Search_Folders();
+}
+
+void Search_Frm::Dir1_Change(const QString& folder) {
+  Label1->setText(folder);
+  // Painted now and then while the walk runs; always when it lets events through.
+  const qint64 now = QDateTime::currentMSecsSinceEpoch();
+  if (now - last_paint_ >= Paint_Interval && isVisible()) {
+    last_paint_ = now;
+    Label1->repaint();
+    Search_Bar->repaint();
+  }
+}
+
+void Search_Frm::Search_Folders() {
+  List1.clear();
+  // The window may be closed by the program while the walk lets events through: the walk then
+  // ends without touching it.
+  QPointer<Search_Frm> self(this);
+  Folder_Walk::Hooks hooks;
+  hooks.Dir1_Change = [self](const QString& folder) {
+    if (self) self->Dir1_Change(folder);
+  };
+  hooks.Get_Files = [self] {
+    if (self) self->Get_Files();
+  };
+  hooks.Stop_Requested = [self] { return !self || self->StopRequested || self->closed_; };
+  Folder_Walk::Walker walk(Services::Directories());
+  walk_ = &walk;
+  const Folder_Walk::End end = walk.Search_Folders(Dir_Txt, hooks);
+  if (!self) return;
+  walk_ = nullptr;
+  if (closed_) return;
+  if (end == Folder_Walk::End::Stopped || StopRequested) {
+    Stopped(0);
+    return;
+  }
+  // Finish.
+  if (!Save_Temp_File()) return;
+  close();
+  Forms::Main()->show();
+}
+
+void Search_Frm::Get_Files() {
+  QPointer<Search_Frm> self(this);
+  QCoreApplication::processEvents();
+  if (!self || closed_ || !walk_) return;
+  const QString& folder = walk_->Dir1();
+  for (const QString& name : walk_->File1()) List1.push_back(General::Join_Path(folder, name));
+  const Search_Bar_Rule::Bar bar = Search_Bar_Rule::Step(Search_Bar->value(), walk_->Depth());
+  Search_Bar->setMaximum(bar.maximum);
+  Search_Bar->setValue(bar.value);
+}
+
+bool Search_Frm::Save_Temp_File() {
+  if (List1.isEmpty()) {
+    Services::MsgBox().MsgBox(
+        QStringLiteral("No vaild images found (e.g. *.bmp, *.jpg or *.gif) in Directory!"),
+        Platform::vbExclamation, QStringLiteral("Vistabel"));
+    General::End_Program(1);
+    return false;
+  }
+  // The set-up window holds the options; loading it without showing it fills them from the
+  // settings (and sets the music file).
+  const ShowFile::Options options = Forms::Setup()->Run_Options();
+  const QString run_file = General::Run_File_Path();
+  if (!ShowFile::Write(run_file, options, List1)) {
+    Services::MsgBox().MsgBox(QStringLiteral("Could not write the file\r\n\r\n") + run_file,
+                              Platform::vbCritical, QStringLiteral("Slide Show"));
+    Stopped(1);
+    return false;
+  }
+  Forms::Menu()->Open_File_Path_Txt = run_file;
+  return true;
+}
+
+void Search_Frm::Stopped(int exit_code) {
+  close();
+  if (General::StartedFromCommandLine) {
+    General::End_Program(exit_code);
+    return;
+  }
+  Forms::Setup()->show();
+}
+
+void Search_Frm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    Close_Btn->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void Search_Frm::closeEvent(QCloseEvent* event) {
+  if (event->spontaneous()) {
+    // The close box asks the search to stop; the search closes the window itself.
+    StopRequested = true;
+    event->ignore();
+    return;
+  }
+  Trigger_Timer.stop();
+  closed_ = true;
+  event->accept();
+}

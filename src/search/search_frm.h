@@ -1,0 +1,76 @@
+// The window "Searching Subfolders": walks the folder in Dir_Txt and every folder below it,
+// collects their pictures in walk order, writes them with the set-up window's options into the run
+// file and starts the player. It shows the folder being searched and a bar for the folder depth.
+// Exit, Esc or the close box stop the search: the set-up window comes back, or, after a start from
+// the command line, the program ends.
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include "search/folder_walk.h"
+
+namespace Search_Bar_Rule {
+// The bar after collecting a folder's pictures at depth `depth` (the start folder alone is 1) when
+// it showed `value`: its maximum becomes value + depth, then its value depth.
+struct Bar {
+  int maximum = 0;
+  int value = 0;
+  friend bool operator==(const Bar&, const Bar&) = default;
+};
+Bar Step(int value, int depth);
+}  // namespace Search_Bar_Rule
+
+class Search_Frm : public QWidget {
+  Q_OBJECT
+ public:
+  Search_Frm();
+  // The load steps; Forms runs them right after creating the window.
+  void Form_Load();
+
+  // Writes the run file from List1 and the set-up window's options, and hands it to the player.
+  // False when there was nothing to write (the program is ending) or the file could not be written
+  // (the search then stops).
+  bool Save_Temp_File();
+  // Collects the pictures of the walk's current folder into List1 (the only place where the walk
+  // lets events through).
+  void Get_Files();
+
+  QGroupBox* Frame1 = nullptr;
+  QProgressBar* Search_Bar = nullptr;
+  QGroupBox* Frame2 = nullptr;
+  QLabel* Label1 = nullptr;
+  QPushButton* Close_Btn = nullptr;  // "Exit", out of sight: Esc clicks it
+  QTimer Trigger_Timer;              // starts the walk once the window is on screen
+  QString Dir_Txt;                   // the start folder: every opener writes it
+  QStringList List1;                 // the pictures found, full paths in walk order
+  bool StopRequested = false;
+
+  void Close_Btn_Click() { StopRequested = true; }
+  void Trigger_Timer_Timer();
+
+  // The designed client size, in twips.
+  static constexpr int Client_Width = 6270;
+  static constexpr int Client_Height = 1665;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Search_Folders();
+  void Stopped(int exit_code);
+  void Dir1_Change(const QString& folder);
+
+  Folder_Walk::Walker* walk_ = nullptr;  // the walk under way
+  bool started_ = false;
+  bool closed_ = false;  // closed by the program while the walk let events through
+  qint64 last_paint_ = 0;
+};
