@@ -22,9 +22,10 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 openbox >/dev/null 2>&1 &
 for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
 
-# Waits for a visible window whose title is exactly $1 and prints its id.
+# Waits (up to $2 seconds, 20 by default) for a visible window whose title is exactly $1 and
+# prints its id.
 window() {
-  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+  timeout "${2:-20}" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
 }
 # Waits until no visible window has the title $1.
 gone() {
@@ -56,7 +57,7 @@ shot() { "$tool" grab "$work/$1.png" >/dev/null; [[ -n ${E2E_SHOTS:-} ]] && cp "
 
 # 1. No argument: the menu, only its row of buttons (327 x 82 pixels of client area); Esc exits 0.
 "$vistabel" 2>"$work/err1" & pid=$!
-id=$(window Vistabel)
+id=$(window Vistabel 60)  # the first start on a busy machine builds the font cache
 if [[ -n $id ]]; then
   sleep 0.5
   shot menu
@@ -64,7 +65,8 @@ if [[ -n $id ]]; then
   [[ $size == 327x82 ]] && pass "the menu shows only its buttons" || fail "the menu's client area is '$size'"
   keys "$id" Escape
 else
-  fail "no menu window"
+  fail "no menu window (program $(kill -0 $pid 2>/dev/null && echo running || echo ended);" \
+       "windows: $(xdotool search --name . getwindowname %@ 2>/dev/null | tr '\n' '|'))"
 fi
 wait_end $pid 15
 [[ $status == 0 ]] && pass "Esc in the menu exits 0" || fail "Esc in the menu: ended with '$status'"
