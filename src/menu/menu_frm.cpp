@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "folder_show/setup_frm.h"
+#include "maker/maker_frm.h"
 #include "menu/about_frm.h"
 #include "menu/menu_icons.h"
 #include "menu/picture_button.h"
@@ -106,7 +107,8 @@ void MENU_Frm::Open_Folder_Btn_Click() {
 }
 
 void MENU_Frm::Make_File_Btn_Click() {
-  std::fputs("vistabel: the slide show maker is not available yet\n", stderr);
+  hide();
+  Forms::Maker()->show();
 }
 
 void MENU_Frm::Open_File_Btn_Click() {
@@ -136,4 +138,5 @@ void MENU_Frm::closeEvent(QCloseEvent* event) {
   Forms::Close(Forms::Kind::Setup);
   Forms::Close(Forms::Kind::Search);
   Forms::Close(Forms::Kind::About);
+  Forms::Close(Forms::Kind::Maker);
 }

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "maker/maker_frm.h"
 #include "menu/menu_frm.h"
 #include "platform/colours.h"
 #include "platform/picture_loader.h"
@@ -167,12 +168,15 @@ void Main_Frm::Exit_Show() {
   // The folder set-up window (which saves its settings and shows the menu) and the search go too.
   Forms::Close(Forms::Kind::Setup);
   Forms::Close(Forms::Kind::Search);
-  if (General::StartedFromCommandLine) {
-    // Closing the main menu closes every window: the program ends.
-    Forms::Close(Forms::Kind::Menu);
+  if (Maker_Frm::On_Screen()) {
+    // The maker's preview: back to the maker as it was, without its preview file.
+    Maker_Frm::Preview_Ended();
   } else {
-    Forms::Menu()->show();
+    Forms::Close(Forms::Kind::Maker);  // saves its settings
+    if (!General::StartedFromCommandLine) Forms::Menu()->show();
   }
+  // Closing the main menu closes every window: the program ends.
+  if (General::StartedFromCommandLine) Forms::Close(Forms::Kind::Menu);
 }
 
 void Main_Frm::closeEvent(QCloseEvent* event) {
@@ -569,6 +573,11 @@ void Main_Frm::StartPlay() {
     Music_Timer.stop();
     Services::MsgBox().MsgBox(QStringLiteral("Invalid Music file, program will exit."),
                               Platform::vbCritical, QStringLiteral("Slide Show"));
+    // A preview goes back to the maker, whose list may not be saved yet.
+    if (Maker_Frm::On_Screen()) {
+      Exit_Show();
+      return;
+    }
     General::End_Program(1);
   }
 }

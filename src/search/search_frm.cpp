@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "folder_show/setup_frm.h"
+#include "maker/maker_frm.h"
 #include "menu/menu_frm.h"
 #include "platform/services.h"
 #include "player/main_frm.h"
@@ -147,6 +148,12 @@ bool Search_Frm::Save_Temp_File() {
     Services::MsgBox().MsgBox(
         QStringLiteral("No vaild images found (e.g. *.bmp, *.jpg or *.gif) in Directory!"),
         Platform::vbExclamation, QStringLiteral("Vistabel"));
+    // Started from the maker's preview: back to the maker, whose list may not be saved yet.
+    if (Maker_Frm::On_Screen()) {
+      close();
+      Maker_Frm::Preview_Ended();
+      return false;
+    }
     General::End_Program(1);
     return false;
   }

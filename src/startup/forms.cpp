@@ -8,6 +8,7 @@
 #include <array>
 
 #include "folder_show/setup_frm.h"
+#include "maker/maker_frm.h"
 #include "menu/about_frm.h"
 #include "menu/menu_frm.h"
 #include "platform/services.h"
@@ -18,7 +19,7 @@ namespace Forms {
 
 namespace {
 
-constexpr int kKinds = 5;
+constexpr int kKinds = 6;
 std::array<QPointer<QWidget>, kKinds> windows;
 
 // A window that is closing clears its delete-on-close flag just before it is scheduled for
@@ -71,6 +72,7 @@ Main_Frm* Main() { return get<Main_Frm>(Kind::Main); }
 About_Frm* About() { return get<About_Frm>(Kind::About); }
 Setup_Frm* Setup() { return get<Setup_Frm>(Kind::Setup); }
 Search_Frm* Search() { return get<Search_Frm>(Kind::Search); }
+Maker_Frm* Maker() { return get<Maker_Frm>(Kind::Maker); }
 
 bool IsLoaded(Kind kind) { return alive(windows[static_cast<int>(kind)]); }
 

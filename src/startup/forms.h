@@ -9,16 +9,18 @@ class MENU_Frm;
 class About_Frm;
 class Setup_Frm;
 class Search_Frm;
+class Maker_Frm;
 
 namespace Forms {
 
-enum class Kind { Menu, Main, About, Setup, Search };
+enum class Kind { Menu, Main, About, Setup, Search, Maker };
 
 MENU_Frm* Menu();
 Main_Frm* Main();
 About_Frm* About();
 Setup_Frm* Setup();
 Search_Frm* Search();
+Maker_Frm* Maker();
 
 // Whether the window is loaded, without loading it.
 bool IsLoaded(Kind kind);
