@@ -91,8 +91,10 @@ class Maker_Frm::Reader final : public ShowFile::Sink {
   }
   bool Number(ShowFile::Key key, const QString& value) override {
     if (key == ShowFile::Key::Delay) {
-      const std::optional<int> seconds = ShowFile::Delay_Whole_Seconds(value);
-      if (!seconds) return false;
+      // A whole number of seconds (a fraction rounded, halves to the even neighbour) that the
+      // scroll bar can show.
+      const std::optional<std::int16_t> seconds = Settings::To_Whole(value);
+      if (!seconds || *seconds < 0 || *seconds > 60) return false;
       w_.Delay_Scroll->setValue(*seconds);
       w_.Show_Delay();
       return true;
