@@ -41,17 +41,6 @@ TEST_F(Store, AnEmptyStoreGivesEveryDefault) {
   EXPECT_TRUE(Get_Truth(Display_Mode));
   EXPECT_EQ(Get_Colour(Colour), 0);
   EXPECT_FALSE(Restore_Window_Size(WindowX, WindowY).has_value());
-  // Every key's default converts by its own encoding.
-  for (const Key* k : All_Keys()) {
-    const QString d = QString::fromLatin1(k->default_text);
-    switch (k->encoding) {
-      case Encoding::Whole: EXPECT_TRUE(To_Whole(d)) << k->name; break;
-      case Encoding::Colour: EXPECT_TRUE(To_Colour(d)) << k->name; break;
-      case Encoding::Truth: EXPECT_TRUE(To_Truth(d)) << k->name; break;
-      case Encoding::Size: EXPECT_TRUE(To_Size(d)) << k->name; break;
-      case Encoding::Text: break;
-    }
-  }
 }
 
 TEST_F(Store, EveryEncodingRoundTrips) {
