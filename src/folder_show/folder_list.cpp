@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QStyle>
 
 #include "folder_show/folder_lists.h"
@@ -51,9 +52,17 @@ Folder_List::Folder_List(QWidget* parent) : QTreeWidget(parent) {
   setItemsExpandable(false);
   setUniformRowHeights(true);
   header()->setStretchLastSection(true);
-  connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+  connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
     if (item) Set_Path(item->data(0, Path_Role).toString());
   });
+}
+
+void Folder_List::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    event->ignore();
+    return;
+  }
+  QTreeWidget::keyPressEvent(event);
 }
 
 bool Folder_List::Set_Path(const QString& folder) {

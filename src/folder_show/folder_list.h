@@ -1,7 +1,7 @@
 // The drive list and the folder list of the windows that pick a folder (the set-up window and the
 // maker). The drive list offers the mounted volumes; the folder list shows the way from the root
 // down to its current folder, opened, and the current folder's subfolders below it, like a folder
-// tree. Double-clicking a folder (or Enter on it) makes it the current folder. Both report a change
+// tree. Double-clicking a folder makes it the current folder; Enter is left to the window. Both report a change
 // of their value, by the user or by the program, and read the disk through the directory seam.
 #pragma once
 
@@ -41,6 +41,9 @@ class Folder_List : public QTreeWidget {
 
  signals:
   void Change();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void Fill();

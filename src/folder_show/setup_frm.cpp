@@ -295,8 +295,14 @@ void Setup_Frm::Run_btn_Click() {
 // ---- the window ----
 
 void Setup_Frm::keyPressEvent(QKeyEvent* event) {
+  // Esc is the hidden Exit button's key, Enter the run button's (unless a focused button takes it).
   if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
     Close_Btn->click();
+    return;
+  }
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+      (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    Run_btn->click();
     return;
   }
   QWidget::keyPressEvent(event);

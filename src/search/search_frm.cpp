@@ -93,11 +93,20 @@ void Search_Frm::Trigger_Timer_Timer() {
 }
 
 void Search_Frm::Dir1_Change(const QString& folder) {
-  Label1->setText(folder);
-  // Painted now and then while the walk runs; always when it lets events through.
-  const qint64 now = QDateTime::currentMSecsSinceEpoch();
-  if (now - last_paint_ >= Paint_Interval && isVisible()) {
-    last_paint_ = now;
+  shown_folder_ = folder;
+  Show_Progress(false);
+}
+
+void Search_Frm::Show_Progress(bool last) {
+  // Painting every folder would make the walk wait on the screen: the label and the bar are
+  // painted at most every Paint_Interval while the walk runs, and left at their last state after.
+  const qint64 time = QDateTime::currentMSecsSinceEpoch();
+  if (!last && time - last_paint_ < Paint_Interval) return;
+  last_paint_ = time;
+  Label1->setText(shown_folder_);
+  Search_Bar->setMaximum(Bar_State.maximum);
+  Search_Bar->setValue(Bar_State.value);
+  if (!last && isVisible()) {
     Label1->repaint();
     Search_Bar->repaint();
   }
@@ -105,6 +114,7 @@ void Search_Frm::Dir1_Change(const QString& folder) {
 
 void Search_Frm::Search_Folders() {
   List1.clear();
+  Bar_State = {Search_Bar->maximum(), Search_Bar->value()};
   // The window may be closed by the program while the walk lets events through: the walk then
   // ends without touching it.
   QPointer<Search_Frm> self(this);
@@ -122,6 +132,7 @@ void Search_Frm::Search_Folders() {
   if (!self) return;
   walk_ = nullptr;
   if (closed_) return;
+  Show_Progress(true);
   if (end == Folder_Walk::End::Stopped || StopRequested) {
     Stopped(0);
     return;
@@ -134,13 +145,12 @@ void Search_Frm::Search_Folders() {
 
 void Search_Frm::Get_Files() {
   QPointer<Search_Frm> self(this);
+  Show_Progress(false);
   QCoreApplication::processEvents();
   if (!self || closed_ || !walk_) return;
   const QString& folder = walk_->Dir1();
   for (const QString& name : walk_->File1()) List1.push_back(General::Join_Path(folder, name));
-  const Search_Bar_Rule::Bar bar = Search_Bar_Rule::Step(Search_Bar->value(), walk_->Depth());
-  Search_Bar->setMaximum(bar.maximum);
-  Search_Bar->setValue(bar.value);
+  Bar_State = Search_Bar_Rule::Step(Bar_State.value, walk_->Depth());
 }
 
 bool Search_Frm::Save_Temp_File() {

@@ -50,6 +50,7 @@ class Search_Frm : public QWidget {
   QTimer Trigger_Timer;              // starts the walk once the window is on screen
   QString Dir_Txt;                   // the start folder: every opener writes it
   QStringList List1;                 // the pictures found, full paths in walk order
+  Search_Bar_Rule::Bar Bar_State;    // the depth bar as the walk sets it; shown as it is painted
   bool StopRequested = false;
 
   void Close_Btn_Click() { StopRequested = true; }
@@ -68,9 +69,13 @@ class Search_Frm : public QWidget {
   void Search_Folders();
   void Stopped(int exit_code);
   void Dir1_Change(const QString& folder);
+  // Shows the current folder and the bar on screen now and then while the walk runs, and as they
+  // are when it has ended (`last`).
+  void Show_Progress(bool last);
 
   Folder_Walk::Walker* walk_ = nullptr;  // the walk under way
   bool started_ = false;
   bool closed_ = false;  // closed by the program while the walk let events through
+  QString shown_folder_;
   qint64 last_paint_ = 0;
 };

@@ -241,7 +241,7 @@ TEST_F(Setup, TheCountAndItsWordingFollowTheFolderAndTheSubfolderBox) {
   for (QTreeWidgetItemIterator it(f->Dir1); *it; ++it)
     if ((*it)->text(0) == "Pics") pics = *it;
   ASSERT_NE(pics, nullptr);
-  emit f->Dir1->itemActivated(pics, 0);
+  emit f->Dir1->itemDoubleClicked(pics, 0);
   EXPECT_EQ(f->Dir1->Path(), "/Pics");
   EXPECT_EQ(f->File1, (QStringList{"a.jpg", "x.JPG"}));
   EXPECT_EQ(f->Num_Files_Lbl->text(), "Number of Files: 2");
@@ -300,6 +300,24 @@ TEST_F(Setup, RunWritesTheRunFileAndStartsThePlayer) {
     // The settings were saved first.
     EXPECT_EQ(Settings::Get_Text(Settings::Path), c.folder);
   }
+}
+
+TEST_F(Setup, EnterRunsTheShowAndEscClosesTheWindow) {
+  Setup_Frm* f = Open();
+  f->Dir1->setFocus();
+  f->Dir1->setCurrentItem(f->Dir1->topLevelItem(0)->child(1));  // "Pics", not opened
+  QTest::keyClick(f->Dir1, Qt::Key_Return);
+  EXPECT_EQ(f->Dir1->Path(), "/");
+  EXPECT_EQ(Lines_Of(General::Run_File_Path()).mid(9), (QStringList{"/a.jpg", "/b.gif"}));
+  EXPECT_FALSE(f->isVisible());
+  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Main));
+  TearDown();
+  f = Open();
+  QTest::keyClick(f->Delay_Scroll, Qt::Key_Escape);
+  flush_events();
+  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Setup));
+  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+  EXPECT_TRUE(Forms::Menu()->isVisible());
 }
 
 TEST_F(Setup, LeavingTheShowClosesTheWindowAndBringsTheMenuBack) {

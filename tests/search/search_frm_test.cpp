@@ -97,9 +97,20 @@ class Search : public ::testing::Test {
     flush_events();
     return s;
   }
+  // Notes the depth bar as the search window closes.
+  struct Bar_Watcher : QObject {
+    QList<Search_Bar_Rule::Bar>* bars = nullptr;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Close) {
+        auto* s = static_cast<Search_Frm*>(watched);
+        *bars << s->Bar_State << Search_Bar_Rule::Bar{s->Search_Bar->maximum(), s->Search_Bar->value()};
+      }
+      return false;
+    }
+  } watcher;
   void connect_bar(Search_Frm* s) {
-    QObject::connect(s->Search_Bar, &QProgressBar::valueChanged, s,
-                     [this, s](int value) { bar << Search_Bar_Rule::Bar{s->Search_Bar->maximum(), value}; });
+    watcher.bars = &bar;
+    s->installEventFilter(&watcher);
   }
 
   QTemporaryDir dir;
@@ -124,9 +135,11 @@ TEST_F(Search, TheTreesPicturesArePlayedInWalkOrder) {
   expected << Full({"s.jpg", "A/a.jpg", "A/A1/a1.GIF", "B/b.bmp"});
   EXPECT_EQ(Lines_Of(General::Run_File_Path()), expected);
   EXPECT_EQ(Forms::Main()->List2, Full({"s.jpg", "A/a.jpg", "A/A1/a1.GIF", "B/b.bmp"}));
-  // The depth bar: start 1, A 2, A1 3, B 2; its maximum grows by the depth each time.
-  ASSERT_FALSE(bar.isEmpty());
-  EXPECT_EQ(bar.last(), (Search_Bar_Rule::Bar{5, 2}));
+  // The depth bar: start 1, A 2, A1 3, B 2; its maximum grows by the depth each time. The bar on
+  // screen ends as the walk left it.
+  ASSERT_EQ(bar.size(), 2);
+  EXPECT_EQ(bar[0], (Search_Bar_Rule::Bar{5, 2}));
+  EXPECT_EQ(bar[1], (Search_Bar_Rule::Bar{5, 2}));
   // The set-up window was loaded for its options, not shown.
   ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Setup));
   EXPECT_FALSE(Forms::Setup()->isVisible());
@@ -135,8 +148,9 @@ TEST_F(Search, TheTreesPicturesArePlayedInWalkOrder) {
 TEST_F(Search, AStartFolderWithoutSubfoldersEndsTheBarAtOneOfOne) {
   Make({"one.jpg"});
   Run(dir.path());
-  ASSERT_EQ(bar.size(), 1);
-  EXPECT_EQ(bar.last(), (Search_Bar_Rule::Bar{1, 1}));
+  ASSERT_EQ(bar.size(), 2);
+  EXPECT_EQ(bar[0], (Search_Bar_Rule::Bar{1, 1}));
+  EXPECT_EQ(bar[1], (Search_Bar_Rule::Bar{1, 1}));
   EXPECT_EQ(Forms::Main()->List2, Full({"one.jpg"}));
 }
 

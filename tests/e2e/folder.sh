@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# The real program on a virtual screen (run under xvfb-run): a folder on the command line is
+# searched with its subfolders and played in walk order; a tree without pictures is refused; the
+# menu's "Slide Show from Folder" window plays its folder and comes back to the menu.
+#   folder.sh VISTABEL E2E_TOOL
+set -u
+vistabel=$1
+tool=$2
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+export XDG_RUNTIME_DIR=$work/runtime SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+failures=0
+pass() { echo "PASS: $*"; }
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+openbox >/dev/null 2>&1 &
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+
+# Waits up to $2 seconds for the program $1 to end; sets $status.
+wait_end() {
+  local pid=$1 limit=$2
+  for _ in $(seq $((limit * 10))); do
+    kill -0 "$pid" 2>/dev/null || { wait "$pid"; status=$?; return 0; }
+    sleep 0.1
+  done
+  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; status=timeout
+  return 1
+}
+
+# Waits for a window whose title is exactly $1; prints its id.
+window() {
+  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
+}
+
+# Whether colour $1 is within a few steps of colour $2 (#rrggbb each; JPEG is lossy).
+close_to() {
+  local i a b
+  [[ $1 =~ ^#[0-9a-f]{6}$ ]] || return 1
+  for i in 1 3 5; do
+    a=$((16#${1:i:2})); b=$((16#${2:i:2}))
+    (( a - b > 8 || b - a > 8 )) && return 1
+  done
+  return 0
+}
+
+# Waits until the screen's centre has the colour $1.
+centre() {
+  local c=""
+  for _ in $(seq 40); do
+    c=$("$tool" grab "$work/shot.png" 512,384 | tr -d '\n')
+    close_to "$c" "$1" && return 0
+    sleep 0.25
+  done
+  echo "   screen centre: $c"
+  return 1
+}
+
+# The run file's picture lines (after the nine option lines).
+run_file_pictures() {
+  local f
+  f=$(find "$XDG_DATA_HOME" -name temp.ini | head -n 1)
+  [[ -n $f ]] && tail -n +10 "$f" | tr -d '\r'
+}
+
+# A tree: the start folder, A with A1 below it, and B; a hidden folder, other files, mixed case.
+tree=$work/Pictures
+mkdir -p "$tree/A/A1" "$tree/B" "$tree/.thumbs" "$tree/empty"
+"$tool" picture "$tree/start.bmp" 200 150 '#ff0000' || fail "making pictures"
+"$tool" picture "$tree/A/a.JPG" 200 150 '#00ff00' || fail "making pictures"
+"$tool" picture "$tree/A/A1/deep.gif" 200 150 '#0000ff' || fail "making pictures"
+"$tool" picture "$tree/B/b one.jpeg" 200 150 '#ffff00' || fail "making pictures"
+"$tool" picture "$tree/.thumbs/t.jpg" 20 20 '#ffffff' || fail "making pictures"
+echo text > "$tree/B/notes.txt"
+expected="$tree/start.bmp
+$tree/A/a.JPG
+$tree/A/A1/deep.gif
+$tree/B/b one.jpeg"
+
+# 1. vistabel FOLDER: the run file lists the tree's pictures in walk order and the show plays it
+#    with the set-up window's remembered options (here: no delay); Esc ends the program with status 0.
+mkdir -p "$XDG_CONFIG_HOME/Vistabel"
+printf '[Settings]\nDelay=0\n' > "$XDG_CONFIG_HOME/Vistabel/Vistabel.conf"
+"$vistabel" "$tree" & pid=$!
+if centre "#ff0000"; then pass "the first picture of the tree is shown"; else fail "no show started"; fi
+got=$(run_file_pictures)
+grep -q '^Delay=0' "$(find "$XDG_DATA_HOME" -name temp.ini)" && pass "the remembered delay is used" \
+  || fail "the run file does not hold the remembered delay"
+if [[ $got == "$expected" ]]; then
+  pass "the run file lists the pictures in walk order"
+else
+  fail "run file pictures were:"$'\n'"$got"
+fi
+xdotool key Right
+centre "#00ff00" && pass "Right steps to the second picture" || fail "Right did not step"
+xdotool key Escape
+wait_end $pid 15
+[[ $status == 0 ]] && pass "Esc ends the program with status 0" || fail "Esc: program ended with '$status'"
+[[ -z $(find "$XDG_DATA_HOME" -name temp.ini) ]] && pass "the run file is gone" || fail "the run file is left"
+
+# 2. A tree without pictures: the message, then status 1.
+mkdir -p "$work/nothing/sub"
+echo text > "$work/nothing/sub/readme.txt"
+"$vistabel" "$work/nothing" & pid=$!
+if id=$(window Vistabel) && [[ -n $id ]]; then
+  pass "a message for a tree without pictures"
+  sleep 0.3
+  [[ -n ${E2E_SHOTS:-} ]] && "$tool" grab "$E2E_SHOTS/search-no-pictures.png" >/dev/null
+  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+  xdotool key Return
+else
+  fail "no message for a tree without pictures"
+fi
+wait_end $pid 15
+[[ $status == 1 ]] && pass "a tree without pictures exits 1" || fail "no pictures: ended with '$status'"
+
+# 3. The menu's "Slide Show from Folder": the window opens on the remembered folder (subfolders
+#    off), "Run Slide Show" (Enter) plays its pictures, and leaving the show brings the menu back.
+printf '[Settings]\nDelay=0\nDrive=/\nPath=%s\n' "$tree/A" > "$XDG_CONFIG_HOME/Vistabel/Vistabel.conf"
+"$vistabel" & pid=$!
+if id=$(window Vistabel) && [[ -n $id ]]; then
+  sleep 0.3
+  xdotool windowactivate --sync "$id" 2>/dev/null
+  xdotool key Return  # the first button has the focus on a first run
+else
+  fail "no menu"
+fi
+if id=$(window "Slide Show from Folder") && [[ -n $id ]]; then
+  pass "the set-up window opens from the menu"
+  sleep 0.5
+  [[ -n ${E2E_SHOTS:-} ]] && "$tool" grab "$E2E_SHOTS/setup.png" >/dev/null
+  xdotool windowactivate --sync "$id" 2>/dev/null
+  xdotool key Return
+  centre "#00ff00" && pass "Run Slide Show plays the folder's picture" || fail "the folder's show did not start"
+  xdotool key Escape
+  if id=$(window Vistabel) && [[ -n $id ]]; then
+    pass "leaving the show brings the menu back"
+    grep -q '^Path=.*/A$' "$XDG_CONFIG_HOME/Vistabel/Vistabel.conf" && pass "the folder is remembered" \
+      || fail "the folder was not saved"
+    xdotool windowactivate --sync "$id" 2>/dev/null
+    xdotool key Escape
+  else
+    fail "no menu after the show"
+  fi
+else
+  fail "no set-up window"
+fi
+wait_end $pid 15
+[[ $status == 0 ]] && pass "Esc in the menu ends the program" || fail "the menu ended with '$status'"
+
+echo "$failures failed"
+[[ $failures == 0 ]]
