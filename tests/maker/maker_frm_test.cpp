@@ -540,6 +540,29 @@ TEST_F(Maker, BadMusicInAPreviewReturnsToTheMaker) {
   EXPECT_FALSE(QFile::exists(General::Preview_File_Path()));
 }
 
+TEST_F(Maker, ASearchFromAPreviewThatFindsNoPictureReturnsToTheMaker) {
+  Fakes::Files files;
+  files.folders = {"/Empty"};
+  Platform::Services::Scoped file_seam{nullptr, nullptr, nullptr, &files};
+  dirs.Folder("/Empty");
+  pictures.Add("/Empty/x.jpg", {40, 30});
+  Maker_Frm* f = Open();
+  Add(f, {"/Empty/x.jpg"});
+  f->Toolbar1_ButtonClick("Preview");
+  files.files.insert(General::Preview_File_Path());
+  flush_events();
+  QTest::keyClick(Forms::Main(), Qt::Key_S);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !msg.shown.isEmpty(); }, 5000));
+  flush_events();
+  ASSERT_FALSE(msg.shown.isEmpty());
+  EXPECT_EQ(msg.shown.last().text, "No vaild images found (e.g. *.bmp, *.jpg or *.gif) in Directory!");
+  EXPECT_TRUE(program.end_codes.isEmpty());
+  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Search));
+  EXPECT_TRUE(f->isVisible());
+  EXPECT_EQ(f->List1->count(), 1);
+  EXPECT_TRUE(files.removed.contains(General::Preview_File_Path()));
+}
+
 TEST_F(Maker, PreviewThatCannotBeWrittenStartsNoPlayer) {
   Maker_Frm* f = Open();
   Add(f, {"/a.jpg"});
