@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# The slide show maker on a virtual screen (run under xvfb-run): opened from the menu on the saved
+# folder, pictures added with ADD and a double-click, an entry dragged before another (a screenshot
+# is taken while the drag is held), the show saved through the save dialog with ".sli" appended,
+# and Esc bringing the menu back with the folder remembered.
+#   maker.sh VISTABEL E2E_TOOL
+# Set E2E_SHOTS to a folder to keep the screenshots (maker.png, drag.png).
+set -u
+vistabel=$1
+tool=$2
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+export XDG_RUNTIME_DIR=$work/runtime SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+mkdir -p "$HOME" "$XDG_CONFIG_HOME/Vistabel" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" "$work/pics" "$work/out"
+chmod 700 "$XDG_RUNTIME_DIR"
+store="$XDG_CONFIG_HOME/Vistabel/Vistabel Maker.conf"
+
+failures=0
+pass() { echo "PASS: $*"; }
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+openbox >/dev/null 2>&1 &
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+
+window() { timeout "${2:-20}" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+keys() {
+  local id=$1
+  shift
+  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+  sleep 0.2
+  xdotool key "$@"
+}
+# Moves the pointer to client coordinates X Y of the maker window.
+at() { xdotool mousemove --window "$maker" "$1" "$2"; sleep 0.1; }
+shot() { "$tool" grab "$work/$1.png" >/dev/null; [[ -n ${E2E_SHOTS:-} ]] && cp "$work/$1.png" "$E2E_SHOTS/$1.png"; }
+wait_end() {
+  local pid=$1 limit=$2
+  for _ in $(seq $((limit * 10))); do
+    kill -0 "$pid" 2>/dev/null || { wait "$pid"; status=$?; return 0; }
+    sleep 0.1
+  done
+  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; status=timeout
+  return 1
+}
+
+"$tool" picture "$work/pics/alpha.bmp" 320 240 '#20a040' || fail "making pictures"
+"$tool" picture "$work/pics/bravo.jpg" 240 320 '#2040c0' || fail "making pictures"
+"$tool" picture "$work/pics/charlie.gif" 300 300 '#e0c020' || fail "making pictures"
+"$tool" picture "$work/pics/delta.jpg" 400 200 '#c02020' || fail "making pictures"
+printf '[Settings]\nDrive=/\nPath=%s\n' "$work/pics" > "$store"
+
+"$vistabel" 2>"$work/err" & pid=$!
+menu=$(window Vistabel 60)
+[[ -n $menu ]] || fail "no menu"
+sleep 0.5
+keys "$menu" Tab Return  # the second button: Make Slide Show File
+maker=$(window "Make Slide Show File")
+if [[ -z $maker ]]; then
+  fail "the maker did not open"
+  exit 1
+fi
+pass "the menu opens the maker"
+sleep 0.8
+xdotool windowactivate --sync "$maker" 2>/dev/null
+
+# Client places of the design (Fusion style, 16-pixel toolbar icons): the file list's rows from
+# y 57 on, 13 pixels apart; ADD; the picture list's rows from y 357 on; the toolbar's Save button.
+file_row() { echo $((57 + 13 * $1)); }
+list_row() { echo $((357 + 13 * $1)); }
+at 244 "$(file_row 0)"; xdotool click 1
+xdotool keydown shift; at 244 "$(file_row 3)"; xdotool click 1; xdotool keyup shift
+at 307 174; xdotool click 1                              # ADD: alpha, bravo, charlie, delta
+at 244 "$(file_row 2)"; xdotool click --repeat 2 --delay 80 1  # charlie once more
+sleep 0.5
+shot maker
+
+# Drag bravo (entry 2) onto delta (entry 4): it lands before delta.
+at 60 "$(list_row 1)"; xdotool mousedown 1
+for y in 4 8 12 16 20 24 26; do at 62 $(($(list_row 1) + y)); done
+sleep 0.5
+shot drag
+xdotool mouseup 1
+sleep 0.5
+
+# Save as "show": the file is show.sli; answer No to running it.
+at 268 22; xdotool click 1
+dialog=$(window "Save Slide Show File")
+if [[ -n $dialog ]]; then
+  sleep 0.5
+  xdotool type --delay 20 "$work/out/show"
+  xdotool key Return
+  question=$(window "Slide Show Maker")
+  if [[ -n $question ]]; then
+    sleep 0.3
+    keys "$question" Escape
+  else
+    fail "no question after saving"
+  fi
+else
+  fail "no save dialog"
+fi
+sleep 0.5
+if [[ -f $work/out/show.sli ]]; then
+  pass "the show is saved as show.sli"
+  got=$(tail -n +10 "$work/out/show.sli" | tr -d '\r' | xargs -n1 basename | tr '\n' ' ')
+  want="alpha.bmp charlie.gif bravo.jpg delta.jpg charlie.gif "
+  [[ $got == "$want" ]] && pass "added, double-clicked and dragged entries in order" ||
+    fail "entries '$got', expected '$want'"
+  head -n 9 "$work/out/show.sli" | tr -d '\r' | tr '\n' ' ' | grep -q '^Strech=False Ratio=1 Shuff=0 Delay=5 BackCol=0 Loop=1 Message=1 UseMusic=0 Music= $' &&
+    pass "the default options are written" || fail "options: $(head -n 9 "$work/out/show.sli" | tr -d '\r' | tr '\n' ' ')"
+else
+  fail "no show.sli written ($(ls "$work/out"))"
+fi
+
+# Esc closes the maker (still open after No) and brings the menu back; the folder is remembered.
+keys "$maker" Escape
+menu=$(window Vistabel)
+[[ -n $menu ]] && pass "Esc in the maker brings the menu back" || fail "no menu after the maker"
+grep -q "^Path=$work/pics\$" "$store" && pass "the maker's folder is remembered" ||
+  fail "settings: $(cat "$store")"
+[[ -n $menu ]] && keys "$menu" Escape
+wait_end $pid 15
+[[ $status == 0 ]] && pass "the program ends with status 0" || fail "the program ended with '$status'"
+[[ ! -s $work/err ]] || fail "unexpected output: $(cat "$work/err")"
+
+echo "$failures failure(s)"
+[[ $failures == 0 ]]
