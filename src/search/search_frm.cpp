@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -100,9 +99,8 @@ void Search_Frm::Dir1_Change(const QString& folder) {
 void Search_Frm::Show_Progress(bool last) {
   // Painting every folder would make the walk wait on the screen: the label and the bar are
   // painted at most every Paint_Interval while the walk runs, and left at their last state after.
-  const qint64 time = QDateTime::currentMSecsSinceEpoch();
-  if (!last && time - last_paint_ < Paint_Interval) return;
-  last_paint_ = time;
+  if (!last && painted_.isValid() && painted_.elapsed() < Paint_Interval) return;
+  painted_.start();
   Label1->setText(shown_folder_);
   Search_Bar->setMaximum(Bar_State.maximum);
   Search_Bar->setValue(Bar_State.value);

@@ -5,6 +5,7 @@
 // the command line, the program ends.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -77,5 +78,5 @@ class Search_Frm : public QWidget {
   bool started_ = false;
   bool closed_ = false;  // closed by the program while the walk let events through
   QString shown_folder_;
-  qint64 last_paint_ = 0;
+  QElapsedTimer painted_;  // since the label and the bar were last painted
 };

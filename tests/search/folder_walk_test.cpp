@@ -109,17 +109,6 @@ TEST_F(Tree, ALinkBackToAnAncestorOrASecondLinkToAFolderIsNotEnteredAgain) {
   EXPECT_EQ(r.pictures, Full({"s.jpg", "A/a.jpg", "B/b.jpg"}));
 }
 
-TEST_F(Tree, ALinkToAFolderOutsideTheTreeIsFollowed) {
-  QTemporaryDir other;
-  QFile(other.path() + "/far.gif").open(QIODevice::WriteOnly);
-  Make({"s.jpg"});
-  ASSERT_EQ(::symlink(qPrintable(other.path()), qPrintable(root("far"))), 0);
-  ASSERT_EQ(::symlink(qPrintable(other.path() + "/far.gif"), qPrintable(root("linked.gif"))), 0);
-  Recorder r;
-  Walk(r);
-  EXPECT_EQ(r.pictures, Full({"linked.gif", "s.jpg", "far/far.gif"}));
-}
-
 TEST_F(Tree, AFolderThatCannotBeReadIsPassedOver) {
   if (::geteuid() == 0) GTEST_SKIP() << "the superuser reads every folder";
   Make({"A/a.jpg", "B/locked.jpg", "C/c.jpg"});

@@ -145,15 +145,6 @@ TEST_F(Search, TheTreesPicturesArePlayedInWalkOrder) {
   EXPECT_FALSE(Forms::Setup()->isVisible());
 }
 
-TEST_F(Search, AStartFolderWithoutSubfoldersEndsTheBarAtOneOfOne) {
-  Make({"one.jpg"});
-  Run(dir.path());
-  ASSERT_EQ(bar.size(), 2);
-  EXPECT_EQ(bar[0], (Search_Bar_Rule::Bar{1, 1}));
-  EXPECT_EQ(bar[1], (Search_Bar_Rule::Bar{1, 1}));
-  EXPECT_EQ(Forms::Main()->List2, Full({"one.jpg"}));
-}
-
 TEST_F(Search, ATreeWithoutPicturesEndsTheProgram) {
   Make({"a.txt", "x/y/b.png"});
   for (bool command_line : {false, true}) {
