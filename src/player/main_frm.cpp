@@ -165,9 +165,11 @@ void Main_Frm::Exit_Show() {
   SetTopMostWindow(false);
   Music_Timer.stop();
   close();
-  // The folder set-up window (which saves its settings and shows the menu) and the search go too.
+  // The folder set-up window (which saves its settings and shows the menu), the search and About
+  // go too.
   Forms::Close(Forms::Kind::Setup);
   Forms::Close(Forms::Kind::Search);
+  Forms::Close(Forms::Kind::About);
   if (Maker_Frm::On_Screen()) {
     // The maker's preview: back to the maker as it was, without its preview file.
     Maker_Frm::Preview_Ended();
