@@ -2,10 +2,6 @@
 // steps on the maker's picture list.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDragMoveEvent>
-#include <QDropEvent>
-#include <QMimeData>
 
 #include "maker/drag_list.h"
 #include "maker/subclass.h"
@@ -152,26 +148,6 @@ TEST_F(Gesture, InsertMarkFollowsThePointerAndGoesAtTheEnd) {
   EXPECT_EQ(list.Insert_Mark(), -1);
   EXPECT_FALSE(list.Dragging_Now());
   EXPECT_EQ(Texts(list), ABCDE);
-}
-
-// The toolkit's drag events: only the list's own entries are taken, and only over an entry.
-TEST_F(Gesture, DragEventsAcceptOnlyTheListsOwnDragOverAnEntry) {
-  QMimeData own;
-  own.setData(QString::fromLatin1(mdlSubclass::Drag_Mime), "1");
-  QMimeData other;
-  other.setText("B");
-  list.setCurrentRow(1);
-  list.Begin_Drag(Centre(1));
-
-  // Events from another source (source() is null here) are refused.
-  QDragMoveEvent foreign(Centre(3), Qt::MoveAction, &other, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(list.viewport(), &foreign);
-  EXPECT_FALSE(foreign.isAccepted());
-  EXPECT_EQ(list.Insert_Mark(), -1);
-
-  QDropEvent drop(Centre(4), Qt::MoveAction, &own, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(list.viewport(), &drop);
-  EXPECT_EQ(Texts(list), ABCDE);  // not from this list: no move
 }
 
 }  // namespace
