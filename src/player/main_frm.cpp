@@ -572,6 +572,7 @@ void Main_Frm::StartPlay() {
   if (!MusicGraph) return;  // no audio device: the show runs without music
   if (!MusicGraph->RenderFile(General::MusicPath) || !MusicGraph->Run()) {
     StopPlay();
+    MusicGraph.reset();
     Music_Timer.stop();
     Services::MsgBox().MsgBox(QStringLiteral("Invalid Music file, program will exit."),
                               Platform::vbCritical, QStringLiteral("Slide Show"));

@@ -55,13 +55,11 @@ TEST_F(Controls, SpaceAndLeftClicksPauseAndResume) {
   QTest::mouseClick(f, Qt::MiddleButton, Qt::NoModifier, QPoint(2, 2));
   EXPECT_FALSE(f->Paused);
   EXPECT_TRUE(f->Timer1.isActive());
-}
-
-TEST_F(Controls, WithoutThePauseMessageAClickStillPausesSilently) {
-  Main_Frm* f = Five("0");
+  // Without the pause message a click still pauses, with no sign on screen.
+  Forms::Close(Forms::Kind::Main);
+  f = Five("0");
   QTest::mouseClick(f->Image1, Qt::LeftButton);
   EXPECT_TRUE(f->Paused);
-  EXPECT_FALSE(f->Timer1.isActive());
   EXPECT_FALSE(f->Paused_lbl->isVisible());
 }
 
@@ -212,12 +210,11 @@ TEST_F(Controls, BackspaceDropsTheShownPictureExceptWhilePausedOrTheLastOne) {
   EXPECT_EQ(msg.shown[0], (Fakes::Message{"This is the last picture!!", 64, "ERROR"}));
   EXPECT_FALSE(f->Timer1.isActive());
   EXPECT_EQ(f->List2.size(), 1);
-}
 
-TEST_F(Controls, RemovingTheLastPictureOfANonLoopingShowLeavesIt) {
-  Main_Frm* f = Five("1", "0");
+  // Dropping the last picture of a show that does not loop passes its end: the show is left.
+  Forms::Close(Forms::Kind::Main);
+  f = Five("1", "0");
   for (int i = 0; i < 4; ++i) f->Timer1_Timer();
-  ASSERT_EQ(f->CurrentFile, "/p/5.jpg");
   f->Remove_Frame();
   EXPECT_EQ(f->CurrentFile, "/p/1.jpg");
   flush_events();
@@ -249,44 +246,34 @@ class Deleting : public Controls {
 
 TEST_F(Deleting, ShiftDeleteAsksThenDeletesTheFileForGood) {
   Main_Frm* f = Three();
+  // Delete alone, Ctrl+Shift+Delete and Shift+Delete while paused do nothing.
   ShiftDelete(f, Qt::NoModifier);
   ShiftDelete(f, Qt::ShiftModifier | Qt::ControlModifier);
-  EXPECT_TRUE(msg.shown.isEmpty());
-  msg.answers = {Platform::vbYes};
+  QTest::keyClick(f, Qt::Key_Space);
   ShiftDelete(f);
-  ASSERT_EQ(msg.shown.size(), 1);
-  EXPECT_EQ(msg.shown[0].text, "This will delete the following file from our hard disk. Are you sure you want to do this?");
-  EXPECT_EQ(msg.shown[0].style, 35);
-  EXPECT_EQ(msg.shown[0].title, "Slide Show");
-  EXPECT_FALSE(QFile::exists(paths[1]));
-  EXPECT_EQ(f->List2, (QStringList{paths[0], paths[2]}));
-  EXPECT_EQ(f->CurrentFile, paths[2]);
-  EXPECT_TRUE(f->Timer1.isActive());
-}
-
-TEST_F(Deleting, NoAndCancelKeepTheFileAndMoveOn) {
-  Main_Frm* f = Three();
-  msg.answers = {Platform::vbNo, Platform::vbCancel};
+  QTest::keyClick(f, Qt::Key_Space);
+  EXPECT_TRUE(msg.shown.isEmpty());
+  // No and Cancel keep the file and move on as a timed step would.
+  msg.answers = {Platform::vbNo, Platform::vbCancel, Platform::vbYes};
   ShiftDelete(f);
   EXPECT_EQ(f->CurrentFile, paths[2]);
   ShiftDelete(f);
   EXPECT_EQ(f->CurrentFile, paths[0]);
   for (const QString& p : paths) EXPECT_TRUE(QFile::exists(p));
-  EXPECT_EQ(f->List2.size(), 3);
-}
-
-TEST_F(Deleting, NothingWhilePausedOrOnTheLastPicture) {
-  Main_Frm* f = Three();
-  QTest::keyClick(f, Qt::Key_Space);
+  f->Forward();
   ShiftDelete(f);
-  EXPECT_TRUE(msg.shown.isEmpty());
-  QTest::keyClick(f, Qt::Key_Space);
+  ASSERT_EQ(msg.shown.size(), 3);
+  EXPECT_EQ(msg.shown[2], (Fakes::Message{"This will delete the following file from our hard disk. "
+                                          "Are you sure you want to do this?", 35, "Slide Show"}));
+  EXPECT_FALSE(QFile::exists(paths[1]));
+  EXPECT_EQ(f->List2, (QStringList{paths[0], paths[2]}));
+  EXPECT_EQ(f->CurrentFile, paths[2]);
+  EXPECT_TRUE(f->Timer1.isActive());
+  // The last picture is never deleted.
   f->Remove_Frame();
-  f->Remove_Frame();
-  ASSERT_EQ(f->List2.size(), 1);
   ShiftDelete(f);
-  ASSERT_EQ(msg.shown.size(), 1);
-  EXPECT_EQ(msg.shown[0].text, "This is the last picture!!");
+  ASSERT_EQ(msg.shown.size(), 4);
+  EXPECT_EQ(msg.shown[3].text, "This is the last picture!!");
   EXPECT_TRUE(QFile::exists(f->List2[0]));
 }
 
@@ -338,57 +325,46 @@ TEST_F(Controls, MusicPlaysLoopsAndStopsWithTheShow) {
   EXPECT_TRUE(msg.shown.isEmpty());
 }
 
-TEST_F(Controls, NoMusicWhenSwitchedOffEmptyOrMissing) {
-  pictures.Add("/p/1.jpg", {40, 30});
-  const QString song = dir.filePath("song.wav");
-  QFile(song).open(QIODevice::WriteOnly);
-  const QStringList cases[] = {
-      Options("False", "0", "1", "5", "0", "0", "1", "0", song),
-      Options("False", "0", "1", "5", "0", "0", "1", "1", ""),
-      Options("False", "0", "1", "5", "0", "0", "1", "1", dir.filePath("missing.mp3")),
-      Options("False", "0", "1", "5", "0", "0", "1", "1", dir.path()),  // a folder
-  };
-  int n = 0;
-  for (const QStringList& options : cases) {
-    Main_Frm* f = Play(Show_File(options + QStringList{"/p/1.jpg"}, QString("m%1.sli").arg(n++)));
-    EXPECT_TRUE(music.log.isEmpty()) << options.join('|').toStdString();
-    EXPECT_FALSE(f->Music_Timer.isActive());
-    Forms::Close(Forms::Kind::Main);
-    flush_events();
-  }
-  EXPECT_TRUE(msg.shown.isEmpty());
-}
-
-TEST_F(Controls, AnUnplayableMusicFileEndsTheProgram) {
-  pictures.Add("/p/1.jpg", {40, 30});
-  const QString song = dir.filePath("text.mp3");
-  QFile(song).open(QIODevice::WriteOnly);
-  for (bool fail_render : {true, false}) {
-    msg.shown.clear();
-    program.end_codes.clear();
-    music.unplayable.clear();
-    if (fail_render) music.unplayable.insert(song);
-    music.run_works = fail_render;
-    Play(Show_File(Options("False", "0", "1", "5", "0", "0", "1", "1", song) + QStringList{"/p/1.jpg"}));
-    ASSERT_EQ(msg.shown.size(), 1);
-    EXPECT_EQ(msg.shown[0], (Fakes::Message{"Invalid Music file, program will exit.", 16, "Slide Show"}));
-    EXPECT_EQ(program.end_codes, QList<int>{1});
-    Forms::Close(Forms::Kind::Main);
-    flush_events();
-  }
-}
-
-TEST_F(Controls, WithoutAnAudioDeviceTheShowRunsSilently) {
-  music.no_device = true;
+TEST_F(Controls, MusicThatIsOffMissingOrUnplayable) {
   pictures.Add("/p/1.jpg", {40, 30});
   const QString song = dir.filePath("song.mp3");
   QFile(song).open(QIODevice::WriteOnly);
-  Main_Frm* f = Play(Show_File(Options("False", "0", "1", "5", "0", "0", "1", "1", song) +
-                               QStringList{"/p/1.jpg"}));
-  EXPECT_TRUE(f->isVisible());
-  EXPECT_FALSE(f->Music_Timer.isActive());
-  EXPECT_TRUE(msg.shown.isEmpty());
-  EXPECT_TRUE(program.end_codes.isEmpty());
+  enum Expect { Silent, Fatal };
+  struct { QString use, path; bool render, run, device; Expect expect; } cases[] = {
+      {"0", song, true, true, true, Silent},
+      {"1", "", true, true, true, Silent},
+      {"1", dir.filePath("missing.mp3"), true, true, true, Silent},
+      {"1", dir.path(), true, true, true, Silent},  // a folder
+      {"1", song, true, true, false, Silent},       // no audio device
+      {"1", song, false, true, true, Fatal},
+      {"1", song, true, false, true, Fatal},
+  };
+  int n = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(n);
+    msg.shown.clear();
+    program.end_codes.clear();
+    music.log.clear();
+    music.unplayable.clear();
+    if (!c.render) music.unplayable.insert(song);
+    music.run_works = c.run;
+    music.no_device = !c.device;
+    Main_Frm* f = Play(Show_File(Options("False", "0", "1", "5", "0", "0", "1", c.use, c.path) +
+                                     QStringList{"/p/1.jpg"},
+                                 QString("m%1.sli").arg(n++)));
+    EXPECT_FALSE(f->Music_Timer.isActive());
+    if (c.expect == Silent) {
+      EXPECT_TRUE(music.log.isEmpty());
+      EXPECT_TRUE(msg.shown.isEmpty());
+      EXPECT_TRUE(program.end_codes.isEmpty());
+    } else {
+      ASSERT_EQ(msg.shown.size(), 1);
+      EXPECT_EQ(msg.shown[0], (Fakes::Message{"Invalid Music file, program will exit.", 16, "Slide Show"}));
+      EXPECT_EQ(program.end_codes, QList<int>{1});
+    }
+    Forms::Close(Forms::Kind::Main);
+    flush_events();
+  }
 }
 
 }  // namespace

@@ -50,12 +50,13 @@ TEST_F(Player, ANonLoopingShowIsLeftOneStepAfterTheLastPicture) {
   ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Menu));
   EXPECT_TRUE(Forms::Menu()->isVisible());
   EXPECT_EQ(program.last_window_closed, 0);
-}
 
-TEST_F(Player, LeavingAShowStartedFromTheCommandLineEndsTheProgram) {
+  // Started from the command line, leaving the show ends the program.
+  Forms::Close(Forms::Kind::Menu);
+  flush_events();
+  program.last_window_closed = 0;
   General::StartedFromCommandLine = true;
-  pictures.Add("/p/1.jpg", {40, 30});
-  Main_Frm* f = Play(Show_File(Options("False", "0", "0") + QStringList{"/p/1.jpg"}));
+  f = Play(Show_File(Options("False", "0", "0") + QStringList{"/p/1.jpg"}, "cl.sli"));
   f->Timer1_Timer();
   flush_events();
   EXPECT_EQ(Forms::Loaded_Count(), 0);
@@ -97,19 +98,6 @@ TEST_F(Player, OptionsOfTheFileReachThePlayer) {
   EXPECT_TRUE(f->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
-TEST_F(Player, APathOnlyFileHasAllOptionsOffAndTheDefaults) {
-  QStringList lines;
-  for (int i = 0; i < 9; ++i) {
-    lines << QString("/p/%1.jpg").arg(i);
-    pictures.Add(lines.last(), {40, 30});
-  }
-  Main_Frm* f = Play(Show_File(lines));
-  EXPECT_EQ(f->List2, lines);
-  EXPECT_EQ(f->Timer1.interval(), 5000);
-  EXPECT_EQ(f->palette().color(QPalette::Window), QColor(Qt::black));
-  EXPECT_FALSE(f->StrechOn || f->RatioOn || f->ShuffleOn || f->LoopOn || f->MessageOn);
-}
-
 TEST_F(Player, UnloadablePicturesAreSkippedInTheDirectionOfTravel) {
   for (QString p : {"/p/1.jpg", "/p/3.jpg", "/p/4.jpg"}) pictures.Add(p, {40, 30});
   pictures.undecodable.insert("/p/4.jpg");  // header fine, decoding fails
@@ -146,16 +134,15 @@ TEST_F(Player, EmptyEntriesShowOnlyTheBackground) {
   EXPECT_EQ(f->CurrentFile, "/p/1.jpg");
   EXPECT_FALSE(f->Image1->Image().isNull());
   EXPECT_TRUE(msg.shown.isEmpty());
-}
 
-TEST_F(Player, AnEmptyPlayListShowsTheBackgroundAndNeverIndexesPastItsEnd) {
-  Main_Frm* f = Play(Show_File(Options("False", "0", "1")));
+  // An empty play list never indexes past its end.
+  Forms::Close(Forms::Kind::Main);
+  f = Play(Show_File(Options("False", "0", "1"), "empty.sli"));
   for (int i = 0; i < 3; ++i) f->Timer1_Timer();
   f->Forward();
   f->Back();
   EXPECT_EQ(f->CurrentIndex(), -1);
   EXPECT_TRUE(f->isVisible());
-  EXPECT_TRUE(pictures.loads.isEmpty());
 }
 
 TEST_F(Player, RunFileIsDeletedOnlyWhenLeavingByTheUsersStepOrAFailure) {
@@ -230,27 +217,6 @@ TEST_F(Player, DecodesOnlyWhatIsSeenAndAgainWhenMoreIsSeen) {
   ASSERT_FALSE(pictures.loads.isEmpty());
   EXPECT_EQ(pictures.loads.last().request.clip.size(), f->size());
 }
-
-TEST_F(Player, KeepRatioDecodesAtTheControlsSize) {
-  pictures.Add("/p/big.jpg", {6000, 4000});
-  Main_Frm* f = Play(Show_File(Options("True", "1", "1") + QStringList{"/p/big.jpg"}));
-  const QRect place = f->Image1->geometry();
-  EXPECT_EQ(place.width(), f->width());
-  EXPECT_EQ(pictures.loads.last().request.scaled, place.size());
-  EXPECT_EQ(f->Image1->Image().size(), pictures.loads.last().request.clip.size());
-}
-
-TEST_F(Player, EscLeavesTheShow) {
-  pictures.Add("/p/1.jpg", {40, 30});
-  Main_Frm* f = Play(Show_File(Options("False", "0", "1") + QStringList{"/p/1.jpg"}));
-  QTest::keyClick(f, Qt::Key_Escape);
-  flush_events();
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
-}
-
-}  // namespace
-
-namespace {
 
 TEST_F(Player, TheNextPictureIsDecodedAheadForTheWindowItWillBeShownIn) {
   pictures.thread_safe = true;
