@@ -173,28 +173,15 @@ void Setup_Frm::Form_Load() {
   Shuff_Chk->setChecked(Get_Whole(Shuffle) != 0);
   Message_Chk->setChecked(Get_Whole(Pause_Message) != 0);
   Subs_Chk->setChecked(Get_Whole(Sub_Dirs) != 0);
-  // A colour that no show could hold (a damaged setting) gives the default black.
-  const std::int32_t colour = Get_Colour(Colour);
-  Picker->Save_Colour->Set_BackColor(ShowFile::Is_Valid_Colour(colour) ? colour : 0);
+  Picker->Save_Colour->Set_BackColor(Window_Options::Saved_Colour(Colour));
   Music_Chk->setChecked(Get_Whole(UseMusic) != 0);
   General::MusicPath = Get_Text(MusicPath);
-  Restore_Folder();
+  Window_Options::Restore_Folder(*Drive1, *Dir1, Settings::Drive, Settings::Path);
   Dir1_Change();
 }
 
 void Setup_Frm::Restore_Window_Size() {
   Window_Options::Restore_Window_Size(*this, Settings::WindowX, Settings::WindowY);
-}
-
-void Setup_Frm::Restore_Folder() {
-  // The drive first (which moves the folder list to it), then the folder. When either is gone,
-  // the root instead.
-  if (Drive1->Set_Drive(Settings::Get_Text(Settings::Drive)) &&
-      Dir1->Set_Path(Settings::Get_Text(Settings::Path)))
-    return;
-  const QString root = QStringLiteral("/");
-  Drive1->Set_Drive(root);
-  Dir1->Set_Path(root);
 }
 
 void Setup_Frm::Save_Settings() {

@@ -94,6 +94,5 @@ class Setup_Frm : public QWidget {
  private:
   void Show_Delay();
   void Restore_Window_Size();
-  void Restore_Folder();
   void Arrange();
 };

@@ -1,5 +1,8 @@
 #include "folder_show/window_options.h"
 
+#include "folder_show/folder_list.h"
+#include "showfile/show_file.h"
+
 namespace Window_Options {
 
 QString Delay_Text(int seconds) {
@@ -24,6 +27,20 @@ void Restore_Window_Size(QWidget& window, const Settings::Key& width, const Sett
 
 void Save_Window_Size(const QWidget& window, const Settings::Key& width, const Settings::Key& height) {
   Settings::Save_Window_Size(width, height, Outer_Size(window));
+}
+
+void Restore_Folder(Drive_List& drive, Folder_List& folder, const Settings::Key& drive_key,
+                    const Settings::Key& path_key) {
+  if (drive.Set_Drive(Settings::Get_Text(drive_key)) && folder.Set_Path(Settings::Get_Text(path_key)))
+    return;
+  const QString root = QStringLiteral("/");
+  drive.Set_Drive(root);
+  folder.Set_Path(root);
+}
+
+std::int32_t Saved_Colour(const Settings::Key& key) {
+  const std::int32_t colour = Settings::Get_Colour(key);
+  return ShowFile::Is_Valid_Colour(colour) ? colour : 0;
 }
 
 }  // namespace Window_Options

@@ -7,8 +7,12 @@
 #include <QSize>
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 
 #include "settings/settings.h"
+
+class Drive_List;
+class Folder_List;
 
 namespace Window_Options {
 
@@ -28,5 +32,13 @@ QSize Outer_Size(const QWidget& window);
 void Restore_Window_Size(QWidget& window, const Settings::Key& width, const Settings::Key& height);
 // Saves the window's outer size under the two keys.
 void Save_Window_Size(const QWidget& window, const Settings::Key& width, const Settings::Key& height);
+
+// Puts the drive list on the saved drive (which moves the folder list to it), then the folder list
+// on the saved folder; when either is gone, both on the root.
+void Restore_Folder(Drive_List& drive, Folder_List& folder, const Settings::Key& drive_key,
+                    const Settings::Key& path_key);
+// The saved background colour, or black when it is no colour a show could hold (a damaged
+// setting would otherwise make every show file written with it invalid).
+std::int32_t Saved_Colour(const Settings::Key& key);
 
 }  // namespace Window_Options

@@ -276,9 +276,7 @@ void Maker_Frm::Form_Load() {
   Ratio_Chk->setChecked(Get_Whole(Maker_Keep_Ratio) != 0);
   Delay_Scroll->setValue(std::clamp<int>(Get_Whole(Maker_Delay), 0, 60));
   Show_Delay();
-  // A colour that no show could hold (a damaged setting) gives the default black.
-  const std::int32_t colour = Get_Colour(Maker_Colour);
-  Picker->Save_Colour->Set_BackColor(ShowFile::Is_Valid_Colour(colour) ? colour : 0);
+  Picker->Save_Colour->Set_BackColor(Window_Options::Saved_Colour(Maker_Colour));
   Loop_Chk->setChecked(Get_Whole(Maker_Loop) != 0);
   Set_Button(1, Loop_Chk);
   Shuff_Chk->setChecked(Get_Whole(Maker_Shuffle) != 0);
@@ -287,24 +285,13 @@ void Maker_Frm::Form_Load() {
   Set_Button(3, Message_Chk);
   Check1->setChecked(Get_Whole(Preview) != 0);
   Check1_Click();
-  Restore_Folder();
+  Window_Options::Restore_Folder(*Drive1, *Dir1, Settings::Maker_Drive, Settings::Maker_Path);
   Dir1_Change();
   Update_Count();
 }
 
 void Maker_Frm::Restore_Window_Size() {
   Window_Options::Restore_Window_Size(*this, Settings::MakerX, Settings::MakerY);
-}
-
-void Maker_Frm::Restore_Folder() {
-  // The drive first (which moves the folder list to it), then the folder. When either is gone,
-  // the root instead.
-  if (Drive1->Set_Drive(Settings::Get_Text(Settings::Maker_Drive)) &&
-      Dir1->Set_Path(Settings::Get_Text(Settings::Maker_Path)))
-    return;
-  const QString root = QStringLiteral("/");
-  Drive1->Set_Drive(root);
-  Dir1->Set_Path(root);
 }
 
 void Maker_Frm::Init_DragList() { List1->Make_Drag_List(true); }

@@ -135,7 +135,6 @@ class Maker_Frm : public QWidget {
   void Set_Button_Up(int button);
   void Set_Button(int button, const QCheckBox* box);
   void Load_Thumbnail(const QString& path);
-  void Restore_Folder();
   QString File1_Current() const;
 
   std::int32_t music_back_colour_ = 0;
