@@ -371,34 +371,31 @@ void Main_Frm::Show_Pics() {
   const auto outcome = Play_Steps::Show_Pics(Cursor, List2.size(), LoopOn,
                                              [this](qsizetype i) { return Display_Step(i); });
   Apply(outcome, false);
-  if (outcome == Play_Steps::Outcome::Shown && List2.size() > 1)
-    Decode_Ahead((Cursor.CurrentIndex + 1) % List2.size());
+  Decode_Next(outcome, true);
 }
 
-void Main_Frm::Forward() {
+void Main_Frm::Forward() { User_Step(true); }
+
+void Main_Frm::Back() { User_Step(false); }
+
+void Main_Frm::User_Step(bool forward) {
   if (leaving_) return;
   Paused = false;
   Paused_lbl->hide();
   if (List2.size() == 1) return;
   Switch_Timer1(false);
-  const auto outcome = Play_Steps::Forward(Cursor, List2.size(), LoopOn,
-                                           [this](qsizetype i) { return Display_Step(i); });
+  const Play_Steps::Display display = [this](qsizetype i) { return Display_Step(i); };
+  const auto outcome = forward ? Play_Steps::Forward(Cursor, List2.size(), LoopOn, display)
+                               : Play_Steps::Back(Cursor, List2.size(), display);
   Apply(outcome, true);
-  if (outcome == Play_Steps::Outcome::Shown && List2.size() > 1)
-    Decode_Ahead((Cursor.CurrentIndex + 1) % List2.size());
+  Decode_Next(outcome, forward);
 }
 
-void Main_Frm::Back() {
-  if (leaving_) return;
-  Paused = false;
-  Paused_lbl->hide();
-  if (List2.size() == 1) return;
-  Switch_Timer1(false);
-  const auto outcome =
-      Play_Steps::Back(Cursor, List2.size(), [this](qsizetype i) { return Display_Step(i); });
-  Apply(outcome, true);
-  if (outcome == Play_Steps::Outcome::Shown && List2.size() > 1)
-    Decode_Ahead(Cursor.CurrentIndex > 0 ? Cursor.CurrentIndex - 1 : List2.size() - 1);
+void Main_Frm::Decode_Next(Play_Steps::Outcome outcome, bool forward) {
+  const qsizetype n = List2.size();
+  if (outcome != Play_Steps::Outcome::Shown || n < 2) return;
+  const qsizetype i = Cursor.CurrentIndex;
+  Decode_Ahead(forward ? (i + 1) % n : (i > 0 ? i - 1 : n - 1));
 }
 
 void Main_Frm::Apply(Play_Steps::Outcome outcome, bool restart_timer) {

@@ -94,6 +94,9 @@ class Main_Frm : public QWidget {
   void Apply(Play_Steps::Outcome outcome, bool restart_timer);
   void Centre_Paused_Label();
   void Decode_Ahead(qsizetype index);
+  void User_Step(bool forward);
+  // After a step in this direction, decodes the picture that comes next.
+  void Decode_Next(Play_Steps::Outcome outcome, bool forward);
   QSize Client_Size() const;
 
   QSize picture_size_;  // the shown picture's own size; empty for the empty picture
