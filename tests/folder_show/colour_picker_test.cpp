@@ -10,56 +10,31 @@
 
 namespace {
 
-TEST(Palette, LandmarksOfThePicture) {
+QRgb Rgb(std::int32_t value) { return qRgb(value & 255, (value >> 8) & 255, value >> 16); }
+
+TEST(Palette, LandmarksOfThePictureAndTheirColourValues) {
   const QImage& p = Palette::Picture();
   ASSERT_EQ(p.size(), QSize(99, 50));
   struct Case {
     int x, y;
-    QRgb colour;
+    std::int32_t value;  // -1: outside the picture
   };
-  const QRgb white = qRgb(255, 255, 255), black = qRgb(0, 0, 0), grey = qRgb(127, 127, 127);
+  const std::int32_t white = 16777215, grey = 127 * 65793, red = 255, green = 65280, blue = 255 * 65536;
   const Case cases[] = {
-      {0, 0, white},      {98, 0, white},     {50, 49, black},    {0, 49, black},
-      {50, 1, grey},      {50, 48, grey},     {0, 25, grey},      {98, 25, grey},
-      {1, 25, white},     {50, 2, white},     {50, 47, white},    // the white edge
-      {2, 24, qRgb(255, 0, 0)},                                   // red at the first column
-      {18, 24, qRgb(255, 255, 0)},                                // yellow at 60 degrees
-      {34, 24, qRgb(0, 255, 0)},                                  // green at 120 degrees
-      {50, 24, qRgb(0, 255, 255)},                                // cyan
-      {66, 24, qRgb(0, 0, 255)},                                  // blue
-      {82, 24, qRgb(255, 0, 255)},                                // magenta
-      {2, 46, black},     {60, 46, black},                        // the field ends in black
+      {0, 0, white},  {98, 0, white},  {50, 49, 0},     {0, 49, 0},      // top row white, bottom black
+      {50, 1, grey},  {50, 48, grey},  {0, 25, grey},   {98, 25, grey},  // the frame
+      {1, 25, white}, {50, 2, white},  {50, 47, white},                  // the white edge
+      {2, 24, red},   {18, 24, red + green}, {34, 24, green}, {50, 24, green + blue}, {66, 24, blue},
+      {82, 24, red + blue},  {2, 46, 0},  {60, 46, 0},                   // hues, then black
+      {-1, 0, -1},    {0, -1, -1},     {99, 10, -1},    {10, 50, -1},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(p.pixel(c.x, c.y), c.colour) << c.x << "," << c.y;
-  // Row 3 is almost white, and the lightness falls evenly down every column.
-  for (int x = 2; x <= 97; x += 5) {
-    EXPECT_GE(qGray(p.pixel(x, 3)), 240) << x;
-    EXPECT_LT(qGray(p.pixel(x, 3)), 255) << x;
-    for (int y = 4; y <= 46; ++y) EXPECT_LE(qGray(p.pixel(x, y)), qGray(p.pixel(x, y - 1))) << x;
+  for (const Case& c : cases) {
+    EXPECT_EQ(Palette::Colour_At({c.x, c.y}), c.value) << c.x << "," << c.y;
+    if (c.value >= 0) EXPECT_EQ(p.pixel(c.x, c.y), Rgb(c.value)) << c.x << "," << c.y;
   }
-  // Column 97 has come round almost to red again.
-  const QColor last = p.pixelColor(97, 24);
-  EXPECT_EQ(last.red(), 255);
-  EXPECT_EQ(last.green(), 0);
-  EXPECT_GT(last.blue(), 0);
-  EXPECT_LT(last.blue(), 40);
-}
-
-TEST(Palette, ColourValuesInsideAndMinusOneOutside) {
-  EXPECT_EQ(Palette::Colour_At({0, 0}), 16777215);
-  EXPECT_EQ(Palette::Colour_At({2, 24}), 255);
-  EXPECT_EQ(Palette::Colour_At({66, 24}), 255 * 65536);
-  EXPECT_EQ(Palette::Colour_At({40, 49}), 0);
-  for (QPoint outside : {QPoint(-1, 0), QPoint(0, -1), QPoint(99, 10), QPoint(10, 50)})
-    EXPECT_EQ(Palette::Colour_At(outside), -1);
-}
-
-TEST(Gradient, SplitsByIntegerDivision) {
-  EXPECT_EQ(Gradient::Split(0), (Gradient::Components{0, 0, 0}));
-  EXPECT_EQ(Gradient::Split(255), (Gradient::Components{255, 0, 0}));
-  EXPECT_EQ(Gradient::Split(1 + 2 * 256 + 3 * 65536), (Gradient::Components{1, 2, 3}));
-  EXPECT_EQ(Gradient::Split(16777215), (Gradient::Components{255, 255, 255}));
+  // The lightness falls down every column.
+  for (int x = 2; x <= 97; x += 5)
+    for (int y = 4; y <= 46; ++y) EXPECT_LE(qGray(p.pixel(x, y)), qGray(p.pixel(x, y - 1))) << x;
 }
 
 TEST(Gradient, ColumnsRunFromTheFirstColourToTheSecond) {
@@ -69,12 +44,11 @@ TEST(Gradient, ColumnsRunFromTheFirstColourToTheSecond) {
     std::int32_t expected;
   };
   const Case cases[] = {
-      {0, 255, 0, 0},          {0, 255, 128, 128},    {0, 255, 255, 255},
-      {0, 255, 1, 1},          {0, 100, 128, 50},     // 128 / 255 * 100 = 50.2
-      {0, 1, 127, 0},          {0, 1, 128, 1},        // 0.498 and 0.502
-      {255, 0, 0, 255},        {255, 0, 255, 0},
-      {0, 65280, 128, 128 * 256},                     // green
-      {16777215, 0, 128, 127 + 127 * 256 + 127 * 65536},
+      {0, 255, 0, 0},   {0, 255, 128, 128},  {0, 255, 255, 255},  // black to red
+      {0, 100, 128, 50},                                         // 128 / 255 * 100 = 50.2
+      {0, 1, 127, 0},   {0, 1, 128, 1},                          // 0.498 and 0.502
+      {255, 0, 255, 0}, {0, 65280, 128, 128 * 256},
+      {16777215, 0, 128, 127 * 65793},
       {3 + 5 * 256, 200 * 65536, 255, 200 * 65536},
   };
   for (const Case& c : cases)
@@ -85,20 +59,14 @@ TEST(Gradient, ColumnsRunFromTheFirstColourToTheSecond) {
 TEST(Gradient, ScaleTicksEveryTenthNumberedFromTheSecond) {
   const std::vector<Gradient::Tick> s = Gradient::Scale(256);
   ASSERT_EQ(s.size(), 10u);  // 0, 26, ... 234
-  EXPECT_EQ(s[0], (Gradient::Tick{0, 0}));
   EXPECT_EQ(s[1], (Gradient::Tick{26, 1}));
   EXPECT_EQ(s[9], (Gradient::Tick{234, 9}));
-  const std::vector<Gradient::Tick> exact = Gradient::Scale(100);
-  ASSERT_EQ(exact.size(), 11u);  // 0 to 100 inclusive
-  EXPECT_EQ(exact.back(), (Gradient::Tick{100, 10}));
-  // A step of 0 would never end: 0.5 rounds to the even 0.
-  EXPECT_TRUE(Gradient::Scale(4).empty());
-  EXPECT_TRUE(Gradient::Scale(5).empty());
+  EXPECT_EQ(Gradient::Scale(100).back(), (Gradient::Tick{100, 10}));
+  EXPECT_TRUE(Gradient::Scale(5).empty());  // a step of 0.5 rounds to 0
   EXPECT_EQ(Gradient::Scale(6).size(), 7u);
 }
 
-// The picker in a frame, as the set-up window holds it (or as the maker does, without the click on
-// the preview).
+// The picker as the set-up window holds it (true) or as the maker does, without the preview click.
 class Picker : public ::testing::TestWithParam<bool> {
  protected:
   void SetUp() override {
@@ -106,9 +74,7 @@ class Picker : public ::testing::TestWithParam<bool> {
     picker = new Colour_Picker(&frame, Colour_Picker::Setup_Layout, GetParam());
     frame.show();
   }
-  // A point of the palette picture in Pal's own coordinates.
   QPoint On_Pal(int x, int y) const { return picker->Pal->contentsRect().topLeft() + QPoint(x, y); }
-  // The pointer moves over Pal to `p` with `buttons` held.
   void Move(QPoint p, Qt::MouseButtons buttons = Qt::NoButton) {
     QMouseEvent move(QEvent::MouseMove, QPointF(p), picker->Pal->mapToGlobal(QPointF(p)),
                      Qt::NoButton, buttons, Qt::NoModifier);
@@ -119,18 +85,14 @@ class Picker : public ::testing::TestWithParam<bool> {
 };
 
 TEST_P(Picker, MovingShowsTheColourAndAClickTakesIt) {
-  Move(On_Pal(40, 0));  // the white top row
+  Move(On_Pal(40, 0));
   EXPECT_EQ(picker->txCol[0], "16777215");
-  EXPECT_EQ(picker->lbColor->BackColor(), 16777215);
   EXPECT_EQ(picker->lbColor->Inner_Image().pixel(5, 5), qRgb(255, 255, 255));
   EXPECT_EQ(picker->Save_Colour->BackColor(), 0);
   QTest::mouseClick(picker->Pal, Qt::LeftButton, {}, On_Pal(40, 0));
   EXPECT_EQ(picker->Save_Colour->BackColor(), 16777215);
-
-  // Outside the picture (on the border) nothing changes.
   Move(On_Pal(2, 24));
-  EXPECT_EQ(picker->txCol[0], "255");
-  Move(QPoint(0, 0));
+  Move(QPoint(0, 0));  // on the border: nothing changes
   EXPECT_EQ(picker->txCol[0], "255");
   EXPECT_EQ(picker->lbColor->BackColor(), 255);
 }
@@ -138,26 +100,18 @@ TEST_P(Picker, MovingShowsTheColourAndAClickTakesIt) {
 TEST_P(Picker, AButtonHeldDrawsTheGradientAndItStaysWhenLeavingThePalette) {
   QTest::mousePress(picker->Pal, Qt::LeftButton, {}, On_Pal(2, 24));
   Move(On_Pal(2, 24), Qt::LeftButton);
-  EXPECT_EQ(picker->lbColor->BackColor(), 255);
   const QImage strip = picker->lbColor->Inner_Image();
-  const int w = strip.width(), h = strip.height();
-  const int line = 2 * h / 3;
-  // Black at the left, red at the right, half way in the middle (away from the line and ticks).
+  const int w = strip.width(), line = 2 * strip.height() / 3;
   EXPECT_EQ(strip.pixel(0, 1), qRgb(0, 0, 0));
   EXPECT_EQ(strip.pixel(w - 1, 1), qRgb(255, 0, 0));
   EXPECT_NEAR(qRed(strip.pixel((w - 1) / 2, 1)), 128, 3);
-  // The line inverts the strip across its width.
+  // The line and the ticks (five units tall, every tenth of the width) invert the strip.
   EXPECT_EQ(strip.pixel(0, line), qRgb(255, 255, 255));
   EXPECT_EQ(strip.pixel(w - 1, line), qRgb(0, 255, 255));
-  // A tick every tenth of the width, five units tall above the line.
   const int tick = static_cast<int>(25.0 * w / 256);  // the second tick, at 26 - 1 units
-  for (int y = line - 5; y < line; ++y) {
-    EXPECT_EQ(qGreen(strip.pixel(tick, y)), 255) << tick << "," << y;
-    EXPECT_EQ(qGreen(strip.pixel(tick + 2, y)), 0) << tick << "," << y;
-  }
+  for (int y = line - 5; y < line; ++y) EXPECT_EQ(qGreen(strip.pixel(tick, y)), 255) << y;
+  EXPECT_EQ(qGreen(strip.pixel(tick + 2, line - 1)), 0);
   EXPECT_EQ(qGreen(strip.pixel(tick, line - 6)), 0);
-
-  // Released outside the palette: the gradient stays.
   Move(QPoint(-30, -30), Qt::LeftButton);
   QTest::mouseRelease(picker->Pal, Qt::LeftButton, {}, QPoint(-30, -30));
   EXPECT_EQ(picker->lbColor->Inner_Image(), strip);
@@ -175,13 +129,9 @@ TEST_P(Picker, NegativeColoursAndNonNumbersChangeNothing) {
   EXPECT_EQ(picker->txCol[0], "65280");
   EXPECT_EQ(picker->lbColor->BackColor(), 65280);
   EXPECT_EQ(picker->lbColor->Inner_Image(), before);
-  // An empty value is black.
-  picker->ShowGradient(QString(), 255);
+  picker->ShowGradient(QString(), 255);  // an empty value is black
   EXPECT_EQ(picker->lbColor->Inner_Image().pixel(0, 0), qRgb(0, 0, 0));
-  EXPECT_EQ(picker->lbColor->BackColor(), 255);
-}
-
-TEST_P(Picker, AClickOnThePreviewTakesItsColourInTheSetUpWindowOnly) {
+  // A click on the preview takes its colour in the set-up window only.
   picker->ShowColors(12345);
   QTest::mouseClick(picker->lbColor, Qt::LeftButton, {}, QPoint(10, 5));
   EXPECT_EQ(picker->Save_Colour->BackColor(), GetParam() ? 12345 : 0);
