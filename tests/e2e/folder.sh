@@ -3,38 +3,9 @@
 # searched with its subfolders and played in walk order; a tree without pictures is refused; the
 # menu's "Slide Show from Folder" window plays its folder and comes back to the menu.
 #   folder.sh VISTABEL E2E_TOOL
-set -u
+source "$(dirname "$0")/common.sh"
 vistabel=$1
 tool=$2
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
-export XDG_RUNTIME_DIR=$work/runtime SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-
-failures=0
-pass() { echo "PASS: $*"; }
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-openbox >/dev/null 2>&1 &
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
-
-# Waits up to $2 seconds for the program $1 to end; sets $status.
-wait_end() {
-  local pid=$1 limit=$2
-  for _ in $(seq $((limit * 10))); do
-    kill -0 "$pid" 2>/dev/null || { wait "$pid"; status=$?; return 0; }
-    sleep 0.1
-  done
-  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; status=timeout
-  return 1
-}
-
-# Waits for a window whose title is exactly $1; prints its id.
-window() {
-  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
-}
 
 # Whether colour $1 is within a few steps of colour $2 (#rrggbb each; JPEG is lossy).
 close_to() {
@@ -151,5 +122,4 @@ fi
 wait_end $pid 15
 [[ $status == 0 ]] && pass "Esc in the menu ends the program" || fail "the menu ended with '$status'"
 
-echo "$failures failed"
-[[ $failures == 0 ]]
+finish

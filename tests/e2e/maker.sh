@@ -5,44 +5,14 @@
 # and Esc bringing the menu back with the folder remembered.
 #   maker.sh VISTABEL E2E_TOOL
 # Set E2E_SHOTS to a folder to keep the screenshots (maker.png, drag.png).
-set -u
+source "$(dirname "$0")/common.sh"
 vistabel=$1
 tool=$2
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
-export XDG_RUNTIME_DIR=$work/runtime SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 mkdir -p "$HOME" "$XDG_CONFIG_HOME/Vistabel" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" "$work/pics" "$work/out"
-chmod 700 "$XDG_RUNTIME_DIR"
 store="$XDG_CONFIG_HOME/Vistabel/Vistabel Maker.conf"
 
-failures=0
-pass() { echo "PASS: $*"; }
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-openbox >/dev/null 2>&1 &
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
-
-window() { timeout "${2:-20}" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
-keys() {
-  local id=$1
-  shift
-  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
-  sleep 0.2
-  xdotool key "$@"
-}
 # Moves the pointer to client coordinates X Y of the maker window.
 at() { xdotool mousemove --window "$maker" "$1" "$2"; sleep 0.1; }
-shot() { "$tool" grab "$work/$1.png" >/dev/null; [[ -n ${E2E_SHOTS:-} ]] && cp "$work/$1.png" "$E2E_SHOTS/$1.png"; }
-wait_end() {
-  local pid=$1 limit=$2
-  for _ in $(seq $((limit * 10))); do
-    kill -0 "$pid" 2>/dev/null || { wait "$pid"; status=$?; return 0; }
-    sleep 0.1
-  done
-  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; status=timeout
-  return 1
-}
 
 "$tool" picture "$work/pics/alpha.bmp" 320 240 '#20a040' || fail "making pictures"
 "$tool" picture "$work/pics/bravo.jpg" 240 320 '#2040c0' || fail "making pictures"
@@ -88,7 +58,9 @@ at 268 22; xdotool click 1
 dialog=$(window "Save Slide Show File")
 if [[ -n $dialog ]]; then
   sleep 0.5
+  xdotool windowactivate --sync "$dialog" 2>/dev/null
   xdotool type --delay 20 "$work/out/show"
+  sleep 0.3
   xdotool key Return
   question=$(window "Slide Show Maker")
   if [[ -n $question ]]; then

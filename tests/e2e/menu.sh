@@ -4,56 +4,10 @@
 # remembered across a restart; a show file chosen in the open dialog is played and leaving it
 # brings the menu back; a broken settings file does no harm.
 #   menu.sh VISTABEL E2E_TOOL
-set -u
+source "$(dirname "$0")/common.sh"
 vistabel=$1
 tool=$2
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
-export XDG_RUNTIME_DIR=$work/runtime SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
 store=$XDG_CONFIG_HOME/Vistabel/Vistabel.conf
-
-failures=0
-pass() { echo "PASS: $*"; }
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-openbox >/dev/null 2>&1 &
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
-
-# Waits (up to $2 seconds, 20 by default) for a visible window whose title is exactly $1 and
-# prints its id.
-window() {
-  timeout "${2:-20}" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
-# Waits until no visible window has the title $1.
-gone() {
-  for _ in $(seq 100); do
-    [[ -z $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null) ]] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-# Activates the window and sends it keys.
-keys() {
-  local id=$1
-  shift
-  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
-  sleep 0.2
-  xdotool key "$@"
-}
-# Waits up to $2 seconds for process $1 to end; sets $status.
-wait_end() {
-  local pid=$1 limit=$2
-  for _ in $(seq $((limit * 10))); do
-    kill -0 "$pid" 2>/dev/null || { wait "$pid"; status=$?; return 0; }
-    sleep 0.1
-  done
-  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; status=timeout
-  return 1
-}
-shot() { "$tool" grab "$work/$1.png" >/dev/null; [[ -n ${E2E_SHOTS:-} ]] && cp "$work/$1.png" "$E2E_SHOTS/$1.png"; }
 
 # 1. No argument: the menu, only its row of buttons (327 x 82 pixels of client area); Esc exits 0.
 "$vistabel" 2>"$work/err1" & pid=$!
@@ -118,7 +72,9 @@ dialog=$(window "Open Slide Show File")
 if [[ -n $dialog ]]; then
   sleep 0.5
   shot open-dialog
+  xdotool windowactivate --sync "$dialog" 2>/dev/null
   xdotool type --delay 20 "$work/red show.sli"
+  sleep 0.3
   xdotool key Return
   colour=""
   for _ in $(seq 40); do
@@ -150,5 +106,4 @@ for content in $'\x7fELF\x01[[[ no end\n=\n' $'[Settings]\nbtnFocus=abc\n'; do
 done
 grep -q '^btnFocus=0' "$store" && pass "the store is written afresh" || fail "store: $(cat "$store")"
 
-echo "$failures failed"
-[[ $failures == 0 ]]
+finish

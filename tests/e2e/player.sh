@@ -2,22 +2,9 @@
 # The real program on a virtual screen (run under xvfb-run): plays a show to its end, refuses a bad
 # argument and a bad file with their messages, and shows an own-size picture over its background.
 #   player.sh VISTABEL E2E_TOOL
-set -u
+source "$(dirname "$0")/common.sh"
 vistabel=$1
 tool=$2
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
-export XDG_RUNTIME_DIR=$work/runtime SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-
-failures=0
-pass() { echo "PASS: $*"; }
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-openbox >/dev/null 2>&1 &
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
 
 # Writes a show file: the nine option lines, then the pictures, CR LF line ends.
 show() {  # show FILE STRECH RATIO DELAY BACKCOL LOOP PICTURES...
@@ -34,22 +21,9 @@ show() {  # show FILE STRECH RATIO DELAY BACKCOL LOOP PICTURES...
 # Waits for a window whose title is exactly $1, then answers it with Return.
 answer() {
   local id
-  id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1)
-  [[ -n $id ]] || return 1
+  id=$(window "$1") || return 1
   sleep 0.3
-  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
-  xdotool key Return
-}
-
-# Runs the program in the background; waits up to $1 seconds for it to end; sets $status.
-wait_end() {
-  local pid=$1 limit=$2
-  for _ in $(seq $((limit * 10))); do
-    kill -0 "$pid" 2>/dev/null || { wait "$pid"; status=$?; return 0; }
-    sleep 0.1
-  done
-  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; status=timeout
-  return 1
+  keys "$id" Return
 }
 
 "$tool" picture "$work/one.bmp" 320 240 '#20a040' || fail "making pictures"
@@ -114,7 +88,7 @@ xdotool key Right
 centre "#0000ff #ff0000" && pass "Right shows the second picture" || fail "Right did not step"
 [[ -n ${E2E_SHOTS:-} ]] && cp "$work/shot.png" "$E2E_SHOTS/player-right.png"
 xdotool key f
-if id=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vistabel$' | head -n 1) && [[ -n $id ]]; then
+if id=$(window Vistabel 10); then
   pass "f gives a window named Vistabel"
   sleep 0.5
   [[ -n ${E2E_SHOTS:-} ]] && "$tool" grab "$E2E_SHOTS/player-window.png" >/dev/null
@@ -131,5 +105,4 @@ xdotool key Escape
 wait_end $pid 15
 [[ $status == 0 ]] && pass "Esc leaves a looping show, exit 0" || fail "Esc on a looping show ended with '$status'"
 
-echo "$failures failed"
-[[ $failures == 0 ]]
+finish

@@ -1,0 +1,66 @@
+# What every end-to-end script shares; sourced after setting $vistabel and $tool. The program gets
+# a fresh home, settings, data and runtime folder, and the virtual screen a small window manager.
+set -u
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+export XDG_RUNTIME_DIR=$work/runtime SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+failures=0
+pass() { echo "PASS: $*"; }
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# The closing line and the exit status.
+finish() {
+  echo "$failures failed"
+  [[ $failures == 0 ]]
+}
+
+openbox >/dev/null 2>&1 &
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+
+# Waits (up to $2 seconds, 20 by default) for a visible window whose title is exactly $1 and prints
+# its id. It asks again and again rather than once with --sync: a search that meets a window
+# closing under it fails, and that must not count as "no such window".
+window() {
+  local id tries=$(( ${2:-20} * 5 ))
+  for _ in $(seq "$tries"); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    [[ -n $id ]] && { echo "$id"; return 0; }
+    sleep 0.2
+  done
+  return 1
+}
+# Waits until no visible window has the title $1.
+gone() {
+  for _ in $(seq 100); do
+    [[ -z $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null) ]] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# Activates window $1 and sends it the keys that follow.
+keys() {
+  local id=$1
+  shift
+  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id" 2>/dev/null
+  sleep 0.2
+  xdotool key "$@"
+}
+# Waits up to $2 seconds for process $1 to end; sets $status (or "timeout", ending it).
+wait_end() {
+  local pid=$1 limit=$2
+  for _ in $(seq $((limit * 10))); do
+    kill -0 "$pid" 2>/dev/null || { wait "$pid"; status=$?; return 0; }
+    sleep 0.1
+  done
+  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; status=timeout
+  return 1
+}
+# Saves the screen as $work/NAME.png, and into $E2E_SHOTS when that is set.
+shot() {
+  "$tool" grab "$work/$1.png" >/dev/null
+  [[ -n ${E2E_SHOTS:-} ]] && cp "$work/$1.png" "$E2E_SHOTS/$1.png"
+  return 0
+}
