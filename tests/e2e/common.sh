@@ -21,21 +21,24 @@ openbox >/dev/null 2>&1 &
 for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
 
 # Waits (up to $2 seconds, 20 by default) for a visible window whose title is exactly $1 and prints
-# its id. It asks again and again rather than once with --sync: a search that meets a window
-# closing under it fails, and that must not count as "no such window".
+# its id. The search is repeated rather than left to "xdotool search --sync", and visibility is
+# asked of each window on its own: one search that meets a window closing under it fails as a
+# whole, and that must not count as "no such window".
 window() {
   local id tries=$(( ${2:-20} * 5 ))
-  for _ in $(seq "$tries"); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-    [[ -n $id ]] && { echo "$id"; return 0; }
-    sleep 0.2
+  (( tries > 0 )) || tries=1
+  for try in $(seq "$tries"); do
+    for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
+      xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && { echo "$id"; return 0; }
+    done
+    (( try < tries )) && sleep 0.2
   done
   return 1
 }
 # Waits until no visible window has the title $1.
 gone() {
   for _ in $(seq 100); do
-    [[ -z $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null) ]] && return 0
+    window "$1" 0 >/dev/null || return 0
     sleep 0.1
   done
   return 1
