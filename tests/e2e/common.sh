@@ -17,8 +17,11 @@ finish() {
   [[ $failures == 0 ]]
 }
 
+# The window manager announces itself before it is ready to take windows: a window mapped in
+# between may stay unmapped, so it gets a moment more.
 openbox >/dev/null 2>&1 &
 for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+sleep 1
 
 # Waits (up to $2 seconds, 20 by default) for a visible window whose title is exactly $1 and prints
 # its id. The search is repeated rather than left to "xdotool search --sync", and visibility is
