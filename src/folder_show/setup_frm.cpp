@@ -157,12 +157,7 @@ Setup_Frm::Setup_Frm() {
 void Setup_Frm::Form_Load() {
   using namespace Settings;
   Restore_Window_Size();
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    const QSize outer = Window_Options::Outer_Size(*this);
-    move(area.left() + (area.width() - outer.width()) / 2,
-         area.top() + (area.height() - outer.height()) / 2);
-  }
+  Window_Options::Centre_On_Screen(*this);
   // Each control takes its value as it would from the user: the label, the enabled state.
   (Get_Truth(Display_Mode) ? Maintain_Opt : Strech_Opt)->setChecked(true);
   Option_Click();

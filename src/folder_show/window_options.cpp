@@ -1,5 +1,8 @@
 #include "folder_show/window_options.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "folder_show/folder_list.h"
 #include "showfile/show_file.h"
 
@@ -27,6 +30,15 @@ void Restore_Window_Size(QWidget& window, const Settings::Key& width, const Sett
 
 void Save_Window_Size(const QWidget& window, const Settings::Key& width, const Settings::Key& height) {
   Settings::Save_Window_Size(width, height, Outer_Size(window));
+}
+
+void Centre_On_Screen(QWidget& window) {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  const QSize outer = Outer_Size(window);
+  window.move(area.left() + (area.width() - outer.width()) / 2,
+              area.top() + (area.height() - outer.height()) / 2);
 }
 
 void Restore_Folder(Drive_List& drive, Folder_List& folder, const Settings::Key& drive_key,

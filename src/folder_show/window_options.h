@@ -33,6 +33,9 @@ void Restore_Window_Size(QWidget& window, const Settings::Key& width, const Sett
 // Saves the window's outer size under the two keys.
 void Save_Window_Size(const QWidget& window, const Settings::Key& width, const Settings::Key& height);
 
+// Centres the window (its outer size in the design's sense) on the screen's work area.
+void Centre_On_Screen(QWidget& window);
+
 // Puts the drive list on the saved drive (which moves the folder list to it), then the folder list
 // on the saved folder; when either is gone, both on the root.
 void Restore_Folder(Drive_List& drive, Folder_List& folder, const Settings::Key& drive_key,

@@ -261,12 +261,7 @@ Maker_Frm::Maker_Frm() {
 void Maker_Frm::Form_Load() {
   using namespace Settings;
   Restore_Window_Size();
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    const QSize outer = Window_Options::Outer_Size(*this);
-    move(area.left() + (area.width() - outer.width()) / 2,
-         area.top() + (area.height() - outer.height()) / 2);
-  }
+  Window_Options::Centre_On_Screen(*this);
   Image2->hide();
   Init_DragList();
   // Each control takes its value as it would from the user: the label, the enabled state, the
