@@ -311,14 +311,19 @@ void Main_Frm::Search_Here() {
 
 // ---- removing and deleting the shown picture ----
 
-void Main_Frm::Remove_Frame() {
-  if (List2.isEmpty() || leaving_) return;
+bool Main_Frm::May_Take_Shown_Picture() {
+  if (List2.isEmpty() || leaving_) return false;
   Switch_Timer1(false);
   if (List2.size() == 1 || Cursor.CurrentIndex < 0 || Cursor.CurrentIndex >= List2.size()) {
     Services::MsgBox().MsgBox(QStringLiteral("This is the last picture!!"), Platform::vbInformation,
                               QStringLiteral("ERROR"));
-    return;
+    return false;
   }
+  return true;
+}
+
+void Main_Frm::Remove_Frame() {
+  if (!May_Take_Shown_Picture()) return;
   List2.removeAt(Cursor.CurrentIndex);
   --Cursor.CurrentIndex;
   Show_Pics();
@@ -326,13 +331,7 @@ void Main_Frm::Remove_Frame() {
 }
 
 void Main_Frm::DELETE_Frame() {
-  if (List2.isEmpty() || leaving_) return;
-  Switch_Timer1(false);
-  if (List2.size() == 1 || Cursor.CurrentIndex < 0 || Cursor.CurrentIndex >= List2.size()) {
-    Services::MsgBox().MsgBox(QStringLiteral("This is the last picture!!"), Platform::vbInformation,
-                              QStringLiteral("ERROR"));
-    return;
-  }
+  if (!May_Take_Shown_Picture()) return;
   const int answer = Services::MsgBox().MsgBox(
       QStringLiteral("This will delete the following file from our hard disk. Are you sure you want "
                      "to do this?"),

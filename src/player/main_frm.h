@@ -95,6 +95,9 @@ class Main_Frm : public QWidget {
   void Centre_Paused_Label();
   void Decode_Ahead(qsizetype index);
   void User_Step(bool forward);
+  // Stops the timer before the shown picture is dropped or deleted; false (after saying so) when
+  // it is the last one, and when there is none.
+  bool May_Take_Shown_Picture();
   // After a step in this direction, decodes the picture that comes next.
   void Decode_Next(Play_Steps::Outcome outcome, bool forward);
   QSize Client_Size() const;
