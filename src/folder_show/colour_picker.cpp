@@ -12,11 +12,7 @@
 
 namespace {
 
-QRect Twips(const QRect& r) {
-  using General::Twips_To_Pixels;
-  return {Twips_To_Pixels(r.x()), Twips_To_Pixels(r.y()), Twips_To_Pixels(r.width()),
-          Twips_To_Pixels(r.height())};
-}
+using General::Twips;
 
 // A loosely typed colour: empty counts as 0; text that is no whole number gives nothing.
 std::optional<std::int64_t> Colour_Value(const QVariant& v) {

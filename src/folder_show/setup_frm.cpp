@@ -25,10 +25,7 @@ using Platform::Services;
 
 namespace {
 
-QRect Twips(int left, int top, int width, int height) {
-  return {Twips_To_Pixels(left), Twips_To_Pixels(top), Twips_To_Pixels(width),
-          Twips_To_Pixels(height)};
-}
+using General::Twips;
 
 // The outer width in twips of a window whose client area is `client_width` pixels wide.
 int Outer_Width_Twips(int client_width) {

@@ -37,11 +37,7 @@ const QString Title = QStringLiteral("Slide Show Maker");
 constexpr std::int32_t Button_Face = -2147483633;
 constexpr std::int32_t Window_Background = -2147483643;
 
-QRect Twips(int left, int top, int width, int height) {
-  using General::Twips_To_Pixels;
-  return {Twips_To_Pixels(left), Twips_To_Pixels(top), Twips_To_Pixels(width),
-          Twips_To_Pixels(height)};
-}
+using General::Twips;
 
 // The colour picker's boxes in the maker's narrower frame.
 const Colour_Picker::Layout Maker_Picker_Layout = {

@@ -10,10 +10,7 @@ namespace {
 
 using General::Twips_To_Pixels;
 
-QRect Twips(int left, int top, int width, int height) {
-  return {Twips_To_Pixels(left), Twips_To_Pixels(top), Twips_To_Pixels(width),
-          Twips_To_Pixels(height)};
-}
+using General::Twips;
 
 Places Make_Design() {
   Places p;

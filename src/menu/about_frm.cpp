@@ -14,11 +14,7 @@
 
 namespace {
 
-QRect Twips(int left, int top, int width, int height) {
-  using General::Twips_To_Pixels;
-  return {Twips_To_Pixels(left), Twips_To_Pixels(top), Twips_To_Pixels(width),
-          Twips_To_Pixels(height)};
-}
+using General::Twips;
 
 QFont Arial(double points, bool bold, bool underline = false) {
   QFont font(QStringLiteral("Arial"));

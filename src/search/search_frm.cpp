@@ -25,10 +25,7 @@ Bar Step(int value, int depth) { return {value + depth, depth}; }
 
 namespace {
 
-QRect Twips(int left, int top, int width, int height) {
-  return {Twips_To_Pixels(left), Twips_To_Pixels(top), Twips_To_Pixels(width),
-          Twips_To_Pixels(height)};
-}
+using General::Twips;
 
 // The label and the bar show the walk's progress at most this often (milliseconds), so that the
 // walk never waits on the screen.

@@ -81,4 +81,13 @@ int Twips_To_Pixels(double twips) {
   return static_cast<int>(Round_Even(twips / Twips_Per_Pixel));
 }
 
+QRect Twips(int left, int top, int width, int height) {
+  return {Twips_To_Pixels(left), Twips_To_Pixels(top), Twips_To_Pixels(width),
+          Twips_To_Pixels(height)};
+}
+
+QRect Twips(const QRect& twips) {
+  return Twips(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
 }  // namespace General

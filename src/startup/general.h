@@ -1,6 +1,7 @@
 // The program's shared state and the small path procedures every window uses.
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 namespace General {
@@ -36,6 +37,9 @@ void End_Program(int code);
 // Geometry of the design is in twips: 15 twips to a logical pixel.
 constexpr int Twips_Per_Pixel = 15;
 int Twips_To_Pixels(double twips);
+// A control's place given in twips, in pixels.
+QRect Twips(int left, int top, int width, int height);
+QRect Twips(const QRect& twips);
 
 // Rounds to the nearest whole number, halves to the even neighbour.
 double Round_Even(double x);
