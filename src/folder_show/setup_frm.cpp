@@ -82,14 +82,10 @@ Setup_Frm::Setup_Frm() {
 
   Display_Fra = new QGroupBox(QStringLiteral("Display Mode"), this);
   Display_Fra->setGeometry(Twips(3150, 135, 2130, 1455));
-  Ratio_Chk = new QCheckBox(QStringLiteral("Keep Ratio"), Display_Fra);
-  Ratio_Chk->setGeometry(Twips(585, 1080, 1230, 240));
-  Ratio_Chk->setEnabled(false);
-  Strech_Opt = new QRadioButton(QStringLiteral("Strech to Fullscreen"), Display_Fra);
-  Strech_Opt->setGeometry(Twips(180, 720, 1725, 285));
-  Maintain_Opt = new QRadioButton(QStringLiteral("Maintain Dimentions"), Display_Fra);
-  Maintain_Opt->setGeometry(Twips(180, 405, 1725, 285));
-  Maintain_Opt->setChecked(true);
+  const auto mode = Window_Options::Make_Display_Mode(*Display_Fra, 1725, 1230);
+  Maintain_Opt = mode.Maintain_Opt;
+  Strech_Opt = mode.Strech_Opt;
+  Ratio_Chk = mode.Ratio_Chk;
 
   Colour_Fra = new QGroupBox(QStringLiteral("Background Colour"), this);
   Colour_Fra->setGeometry(Twips(3150, 2925, 2130, 1455));
@@ -97,15 +93,11 @@ Setup_Frm::Setup_Frm() {
 
   Delay_Fra = new QGroupBox(QStringLiteral("Delay"), this);
   Delay_Fra->setGeometry(Twips(3150, 1710, 2130, 1095));
-  Delay_Scroll = new QScrollBar(Qt::Horizontal, Delay_Fra);
+  const auto delay = Window_Options::Make_Delay(*Delay_Fra);
+  Delay_Scroll = delay.Delay_Scroll;
+  Delay_Lbl = delay.Delay_Lbl;
   Delay_Scroll->setGeometry(Twips(135, 630, 1860, 285));
-  Delay_Scroll->setRange(0, 60);
-  Delay_Scroll->setSingleStep(1);
-  Delay_Scroll->setPageStep(1);
-  Delay_Scroll->setValue(5);
-  Delay_Lbl = new QLabel(Delay_Fra);
   Delay_Lbl->setGeometry(Twips(630, 270, 870, 285));
-  Delay_Lbl->setAlignment(Qt::AlignCenter);
 
   Main_Fra = new QGroupBox(QStringLiteral("Select Folder"), this);
   Main_Fra->setGeometry(Twips(90, 135, 2985, 4920));

@@ -1,10 +1,15 @@
 #include "folder_show/window_options.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 
 #include "folder_show/folder_list.h"
 #include "showfile/show_file.h"
+#include "startup/general.h"
 
 namespace Window_Options {
 
@@ -30,6 +35,31 @@ void Restore_Window_Size(QWidget& window, const Settings::Key& width, const Sett
 
 void Save_Window_Size(const QWidget& window, const Settings::Key& width, const Settings::Key& height) {
   Settings::Save_Window_Size(width, height, Outer_Size(window));
+}
+
+Display_Mode_Controls Make_Display_Mode(QGroupBox& frame, int option_width, int ratio_width) {
+  Display_Mode_Controls c;
+  c.Maintain_Opt = new QRadioButton(QStringLiteral("Maintain Dimentions"), &frame);
+  c.Maintain_Opt->setGeometry(General::Twips(180, 405, option_width, 285));
+  c.Maintain_Opt->setChecked(true);
+  c.Strech_Opt = new QRadioButton(QStringLiteral("Strech to Fullscreen"), &frame);
+  c.Strech_Opt->setGeometry(General::Twips(180, 720, option_width, 285));
+  c.Ratio_Chk = new QCheckBox(QStringLiteral("Keep Ratio"), &frame);
+  c.Ratio_Chk->setGeometry(General::Twips(585, 1080, ratio_width, 240));
+  c.Ratio_Chk->setEnabled(false);
+  return c;
+}
+
+Delay_Controls Make_Delay(QGroupBox& frame) {
+  Delay_Controls c;
+  c.Delay_Scroll = new QScrollBar(Qt::Horizontal, &frame);
+  c.Delay_Scroll->setRange(0, 60);
+  c.Delay_Scroll->setSingleStep(1);
+  c.Delay_Scroll->setPageStep(1);
+  c.Delay_Scroll->setValue(5);
+  c.Delay_Lbl = new QLabel(&frame);
+  c.Delay_Lbl->setAlignment(Qt::AlignCenter);
+  return c;
 }
 
 void Centre_On_Screen(QWidget& window) {

@@ -13,6 +13,10 @@
 
 class Drive_List;
 class Folder_List;
+class QCheckBox;
+class QGroupBox;
+class QRadioButton;
+class QScrollBar;
 
 namespace Window_Options {
 
@@ -32,6 +36,23 @@ QSize Outer_Size(const QWidget& window);
 void Restore_Window_Size(QWidget& window, const Settings::Key& width, const Settings::Key& height);
 // Saves the window's outer size under the two keys.
 void Save_Window_Size(const QWidget& window, const Settings::Key& width, const Settings::Key& height);
+
+// The display-mode frame's controls at their places (the two options `option_width` twips wide,
+// the ratio box `ratio_width`): own size chosen, the ratio box off until stretching is chosen.
+struct Display_Mode_Controls {
+  QRadioButton* Maintain_Opt;
+  QRadioButton* Strech_Opt;
+  QCheckBox* Ratio_Chk;
+};
+Display_Mode_Controls Make_Display_Mode(QGroupBox& frame, int option_width, int ratio_width);
+
+// The delay frame's scroll bar (whole seconds, 0 to 60, 5 at first) and its centred label; the
+// caller places them.
+struct Delay_Controls {
+  QScrollBar* Delay_Scroll;
+  QLabel* Delay_Lbl;
+};
+Delay_Controls Make_Delay(QGroupBox& frame);
 
 // Centres the window (its outer size in the design's sense) on the screen's work area.
 void Centre_On_Screen(QWidget& window);

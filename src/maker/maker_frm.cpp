@@ -154,27 +154,19 @@ Maker_Frm::Maker_Frm() {
   Shuff_Chk->hide();
 
   Delay_Fra = new QGroupBox(QStringLiteral("Delay"), this);
-  Delay_Scroll = new QScrollBar(Qt::Horizontal, Delay_Fra);
-  Delay_Scroll->setRange(0, 60);
-  Delay_Scroll->setSingleStep(1);
-  Delay_Scroll->setPageStep(1);
-  Delay_Scroll->setValue(5);
-  Delay_Lbl = new QLabel(Delay_Fra);
-  Delay_Lbl->setAlignment(Qt::AlignCenter);
+  const auto delay = Window_Options::Make_Delay(*Delay_Fra);
+  Delay_Scroll = delay.Delay_Scroll;
+  Delay_Lbl = delay.Delay_Lbl;
 
   Colour_Fra = new QGroupBox(QStringLiteral("Background Colour"), this);
   Colour_Fra->setGeometry(at[Maker_Layout::Colour_Fra]);
   Picker = new Colour_Picker(Colour_Fra, Maker_Picker_Layout, false);
 
   Display_Fra = new QGroupBox(QStringLiteral("Display Mode"), this);
-  Maintain_Opt = new QRadioButton(QStringLiteral("Maintain Dimentions"), Display_Fra);
-  Maintain_Opt->setGeometry(Twips(180, 405, 1860, 285));
-  Maintain_Opt->setChecked(true);
-  Strech_Opt = new QRadioButton(QStringLiteral("Strech to Fullscreen"), Display_Fra);
-  Strech_Opt->setGeometry(Twips(180, 720, 1860, 285));
-  Ratio_Chk = new QCheckBox(QStringLiteral("Keep Ratio"), Display_Fra);
-  Ratio_Chk->setGeometry(Twips(585, 1080, 1400, 240));
-  Ratio_Chk->setEnabled(false);
+  const auto mode = Window_Options::Make_Display_Mode(*Display_Fra, 1860, 1400);
+  Maintain_Opt = mode.Maintain_Opt;
+  Strech_Opt = mode.Strech_Opt;
+  Ratio_Chk = mode.Ratio_Chk;
 
   Check1 = new QCheckBox(QStringLiteral("Show Thumbnail"), this);
   Check1->setFont(QFont(QStringLiteral("Arial"), 8));
