@@ -112,17 +112,8 @@ Setup_Frm::Setup_Frm() {
   Num_Files_Lbl->setAlignment(Qt::AlignCenter);
 
   // Tab order: the folder first, then the options, then the button.
-  setTabOrder(Drive1, Subs_Chk);
-  setTabOrder(Subs_Chk, Dir1);
-  setTabOrder(Dir1, Maintain_Opt);
-  setTabOrder(Maintain_Opt, Strech_Opt);
-  setTabOrder(Strech_Opt, Ratio_Chk);
-  setTabOrder(Ratio_Chk, Delay_Scroll);
-  setTabOrder(Delay_Scroll, Shuff_Chk);
-  setTabOrder(Shuff_Chk, Loop_Chk);
-  setTabOrder(Loop_Chk, Message_Chk);
-  setTabOrder(Message_Chk, Run_btn);
-  setTabOrder(Run_btn, Music_Chk);
+  Window_Options::Tab_Order({Drive1, Subs_Chk, Dir1, Maintain_Opt, Strech_Opt, Ratio_Chk,
+                             Delay_Scroll, Shuff_Chk, Loop_Chk, Message_Chk, Run_btn, Music_Chk});
 
   connect(Close_Btn, &QPushButton::clicked, this, &QWidget::close);
   connect(Run_btn, &QPushButton::clicked, this, &Setup_Frm::Run_btn_Click);

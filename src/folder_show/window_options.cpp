@@ -62,6 +62,14 @@ Delay_Controls Make_Delay(QGroupBox& frame) {
   return c;
 }
 
+void Tab_Order(std::initializer_list<QWidget*> controls) {
+  QWidget* before = nullptr;
+  for (QWidget* c : controls) {
+    if (before) QWidget::setTabOrder(before, c);
+    before = c;
+  }
+}
+
 void Centre_On_Screen(QWidget& window) {
   QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;

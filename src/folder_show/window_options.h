@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <initializer_list>
 
 #include "settings/settings.h"
 
@@ -53,6 +54,9 @@ struct Delay_Controls {
   QLabel* Delay_Lbl;
 };
 Delay_Controls Make_Delay(QGroupBox& frame);
+
+// Gives the controls the tab order in which they are listed.
+void Tab_Order(std::initializer_list<QWidget*> controls);
 
 // Centres the window (its outer size in the design's sense) on the screen's work area.
 void Centre_On_Screen(QWidget& window);

@@ -205,20 +205,9 @@ Maker_Frm::Maker_Frm() {
   Image2->setFrameStyle(QFrame::Box | QFrame::Plain);
 
   // Tab order: the folder, the files, the options, the picture list.
-  setTabOrder(Drive1, Dir1);
-  setTabOrder(Dir1, File1);
-  setTabOrder(File1, Add_Btn);
-  setTabOrder(Add_Btn, Maintain_Opt);
-  setTabOrder(Maintain_Opt, Strech_Opt);
-  setTabOrder(Strech_Opt, Ratio_Chk);
-  setTabOrder(Ratio_Chk, Delay_Scroll);
-  setTabOrder(Delay_Scroll, Music_Chk);
-  setTabOrder(Music_Chk, Music_Txt);
-  setTabOrder(Music_Txt, Music_Btn);
-  setTabOrder(Music_Btn, List1);
-  setTabOrder(List1, cmdUp);
-  setTabOrder(cmdUp, cmdDown);
-  setTabOrder(cmdDown, Check1);
+  Window_Options::Tab_Order({Drive1, Dir1, File1, Add_Btn, Maintain_Opt, Strech_Opt, Ratio_Chk,
+                             Delay_Scroll, Music_Chk, Music_Txt, Music_Btn, List1, cmdUp, cmdDown,
+                             Check1});
 
   connect(Close_Btn, &QPushButton::clicked, this, &QWidget::close);
   connect(Add_Btn, &QPushButton::clicked, this, &Maker_Frm::Add_Btn_Click);
