@@ -11,6 +11,7 @@
 #include "platform/services.h"
 #include "startup/forms.h"
 #include "startup/general.h"
+#include "vistabel_version.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ About_Frm::About_Frm() {
   Image2->setScaledContents(true);
   Label3 = Label(this, QStringLiteral("Vistabel"), Twips(1530, 210, 2145, 345), Arial(14.25, true),
                  Qt::AlignHCenter);
-  Label4 = Label(this, QStringLiteral("Version 0.51b"), Twips(1530, 660, 2235, 255),
+  Label4 = Label(this, QStringLiteral("Version " VISTABEL_VERSION), Twips(1530, 660, 2235, 255),
                  Arial(9.75, true), Qt::AlignHCenter);
   Label5 = Label(this, QStringLiteral("by"), Twips(1575, 1035, 300, 255), Arial(9.75, true),
                  Qt::AlignLeft);
