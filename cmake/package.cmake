@@ -9,11 +9,12 @@ set(CPACK_PACKAGE_VERSION ${VISTABEL_VERSION})
 set(CPACK_PACKAGE_VENDOR "Corvane Software")
 set(CPACK_PACKAGE_CONTACT "Corvane Software <vistabel@corvane-software.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "picture slide show for the desktop")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Vistabel shows pictures one after another on the whole screen, over a background colour, \
-each for a set time, in order or shuffled, once or in a loop, optionally with background music. \
-A show comes from a slide show file, made with the program's own maker, or from a folder and \
-the folders below it.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Vistabel shows pictures one after another on the whole screen, over a\n"
+  "background colour, each for a set time, in order or shuffled, once or in a\n"
+  "loop, optionally with background music (MP3, WAV or MIDI). A show comes from\n"
+  "a slide show file, made with the program's own maker, or from a folder and\n"
+  "the folders below it.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/package)
 set(CPACK_STRIP_FILES ON)
