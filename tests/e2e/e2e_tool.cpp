@@ -2,6 +2,7 @@
 //   e2e_tool grab OUT.png [X,Y ...]        saves the whole screen and prints the colour at each
 //                                          X,Y as #rrggbb, one a line
 //   e2e_tool picture OUT W H #rrggbb       writes a plain picture; the format follows OUT's extension
+//   e2e_tool area OUT.png X Y W H          saves that part of the screen
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -27,6 +28,14 @@ int grab(int argc, char** argv) {
   return 0;
 }
 
+int area(char** argv) {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return 3;
+  const QImage shot = screen->grabWindow(0, std::atoi(argv[3]), std::atoi(argv[4]),
+                                         std::atoi(argv[5]), std::atoi(argv[6])).toImage();
+  return !shot.isNull() && shot.save(QString::fromLocal8Bit(argv[2])) ? 0 : 4;
+}
+
 int picture(char** argv) {
   QImage image(std::atoi(argv[3]), std::atoi(argv[4]), QImage::Format_RGB32);
   image.fill(QColor(QString::fromLatin1(argv[5])));
@@ -46,11 +55,16 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     return grab(argc, argv);
   }
+  if (argc == 7 && std::strcmp(argv[1], "area") == 0) {
+    QGuiApplication app(argc, argv);
+    return area(argv);
+  }
   if (argc == 6 && std::strcmp(argv[1], "picture") == 0) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     return picture(argv);
   }
-  std::fputs("usage: e2e_tool grab OUT.png [X,Y ...] | e2e_tool picture OUT W H #rrggbb\n", stderr);
+  std::fputs("usage: e2e_tool grab OUT.png [X,Y ...] | e2e_tool area OUT.png X Y W H | "
+             "e2e_tool picture OUT W H #rrggbb\n", stderr);
   return 2;
 }
