@@ -8,14 +8,7 @@ export XDG_RUNTIME_DIR=$work/runtime SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
-failures=0
-pass() { echo "PASS: $*"; }
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-# The closing line and the exit status.
-finish() {
-  echo "$failures failed"
-  [[ $failures == 0 ]]
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/verdict.sh"
 
 # The window manager announces itself before it is ready to take windows: a window mapped in
 # between may stay unmapped, so it gets a moment more.

@@ -3,15 +3,9 @@
 # system): it holds every installed file under /usr, and its dependencies were read from the
 # binary, besides the plug-ins, sound font and fonts listed by hand.
 #   package.sh BUILD_DIR VERSION
-set -u
+source "$(dirname "$0")/common.sh"
 build=$1
 version=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-pass() { echo "PASS: $*"; }
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-source "$(dirname "$0")/check_tree.sh"
 
 if ! cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/log" 2>&1; then
   fail "cpack: $(cat "$work/log")"
@@ -31,5 +25,4 @@ else
     fail "cpack made no single .deb: $(ls "$work/out")"
   fi
 fi
-echo "$failures failed"
-[[ $failures == 0 ]]
+finish

@@ -1,6 +1,10 @@
-# What an installation must hold, shared by the install and the package tests; sourced after
-# common definitions of pass and fail.
-#   check_tree PREFIX VERSION    checks the files under PREFIX (e.g. P or ROOT/usr)
+# What the install and the package tests share, sourced by both: a temporary folder $work,
+# pass / fail / finish, and
+#   check_tree PREFIX VERSION    checks what an installation holds under PREFIX (P or ROOT/usr)
+set -u
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/../support/verdict.sh"
 
 # The width and height of a PNG, from its header.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8 }'; }
