@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "bench/photo.h"
-#include "platform/picture_loader.h"
+#include "core/decode/decode_plan.h"
 
 namespace {
 

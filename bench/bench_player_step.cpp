@@ -13,8 +13,8 @@
 #include "menu/menu_frm.h"
 #include "platform/services.h"
 #include "player/main_frm.h"
-#include "showfile/show_file.h"
-#include "startup/forms.h"
+#include "core/show_file/show_file.h"
+#include "app/forms.h"
 
 namespace {
 

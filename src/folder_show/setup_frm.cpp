@@ -9,16 +9,16 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "folder_show/folder_lists.h"
-#include "folder_show/setup_layout.h"
-#include "folder_show/window_options.h"
+#include "core/folders/folder_lists.h"
+#include "core/layout/setup_layout.h"
+#include "widgets/window_options.h"
 #include "menu/menu_frm.h"
 #include "platform/services.h"
 #include "player/main_frm.h"
 #include "search/search_frm.h"
-#include "settings/settings.h"
-#include "startup/forms.h"
-#include "startup/general.h"
+#include "core/settings/settings.h"
+#include "app/forms.h"
+#include "core/general/general.h"
 
 using General::Twips_To_Pixels;
 using Platform::Services;

@@ -15,10 +15,10 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "folder_show/colour_picker.h"
-#include "folder_show/folder_list.h"
+#include "widgets/colour_picker.h"
+#include "widgets/folder_list.h"
 #include "platform/open_save_dialog.h"
-#include "showfile/show_file.h"
+#include "core/show_file/show_file.h"
 
 // A check box drawn as a button that reports the release of a mouse button inside it, after the
 // click (if any) has changed its state.

@@ -13,18 +13,18 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "folder_show/folder_lists.h"
-#include "folder_show/window_options.h"
-#include "maker/drag_list.h"
-#include "maker/maker_file.h"
-#include "maker/maker_layout.h"
+#include "core/folders/folder_lists.h"
+#include "widgets/window_options.h"
+#include "core/lists/drag_list.h"
+#include "core/show_file/maker_file.h"
+#include "core/layout/maker_layout.h"
 #include "menu/menu_frm.h"
-#include "platform/colours.h"
+#include "core/colour/colours.h"
 #include "platform/services.h"
 #include "player/main_frm.h"
-#include "settings/settings.h"
-#include "startup/forms.h"
-#include "startup/general.h"
+#include "core/settings/settings.h"
+#include "app/forms.h"
+#include "core/general/general.h"
 
 using Platform::Services;
 

@@ -21,11 +21,11 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "folder_show/colour_picker.h"
-#include "folder_show/folder_list.h"
-#include "maker/subclass.h"
+#include "widgets/colour_picker.h"
+#include "widgets/folder_list.h"
+#include "widgets/subclass.h"
 #include "platform/open_save_dialog.h"
-#include "showfile/show_file.h"
+#include "core/show_file/show_file.h"
 
 class Maker_Frm : public QWidget {
   Q_OBJECT

@@ -9,8 +9,8 @@
 #include "menu/menu_frm.h"
 #include "menu/menu_icons.h"
 #include "platform/services.h"
-#include "startup/forms.h"
-#include "startup/general.h"
+#include "app/forms.h"
+#include "core/general/general.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include "maker/maker_frm.h"
 #include "menu/about_frm.h"
 #include "menu/menu_icons.h"
-#include "menu/picture_button.h"
+#include "widgets/picture_button.h"
 #include "player/main_frm.h"
-#include "settings/settings.h"
-#include "startup/forms.h"
-#include "startup/general.h"
+#include "core/settings/settings.h"
+#include "app/forms.h"
+#include "core/general/general.h"
 
 namespace {
 

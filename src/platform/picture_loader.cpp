@@ -1,4 +1,4 @@
-#include "platform/picture_loader.h"
+#include "core/decode/decode_plan.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -11,16 +11,16 @@
 
 #include "maker/maker_frm.h"
 #include "menu/menu_frm.h"
-#include "platform/colours.h"
-#include "platform/picture_loader.h"
-#include "player/form_ratio.h"
+#include "core/colour/colours.h"
+#include "core/decode/decode_plan.h"
+#include "core/play/form_ratio.h"
 #include "player/mouse.h"
 #include "player/picture_box.h"
-#include "player/shuffle.h"
+#include "core/play/shuffle.h"
 #include "search/search_frm.h"
-#include "showfile/show_file.h"
-#include "startup/forms.h"
-#include "startup/general.h"
+#include "core/show_file/show_file.h"
+#include "app/forms.h"
+#include "core/general/general.h"
 
 using Platform::Services;
 

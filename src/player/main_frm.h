@@ -13,8 +13,8 @@
 #include <memory>
 
 #include "platform/services.h"
-#include "player/fitting.h"
-#include "player/play_steps.h"
+#include "core/play/fitting.h"
+#include "core/play/play_steps.h"
 
 class PictureBox;
 

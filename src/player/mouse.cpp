@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include "player/main_frm.h"
-#include "startup/forms.h"
+#include "app/forms.h"
 
 namespace Mouse {
 

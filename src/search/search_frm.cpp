@@ -12,9 +12,9 @@
 #include "menu/menu_frm.h"
 #include "platform/services.h"
 #include "player/main_frm.h"
-#include "showfile/show_file.h"
-#include "startup/forms.h"
-#include "startup/general.h"
+#include "core/show_file/show_file.h"
+#include "app/forms.h"
+#include "core/general/general.h"
 
 using General::Twips_To_Pixels;
 using Platform::Services;

@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "search/folder_walk.h"
+#include "core/folders/folder_walk.h"
 
 namespace Search_Bar_Rule {
 // The bar after collecting a folder's pictures at depth `depth` (the start folder alone is 1) when

@@ -6,7 +6,7 @@
 
 #include "folder_show/window_fixture.h"
 #include "menu/menu_frm.h"
-#include "menu/picture_button.h"
+#include "widgets/picture_button.h"
 #include "player/main_frm.h"
 #include "search/search_frm.h"
 

@@ -8,9 +8,9 @@
 #include <QDir>
 #include <QFile>
 
-#include "settings/settings.h"
-#include "startup/forms.h"
-#include "startup/general.h"
+#include "core/settings/settings.h"
+#include "app/forms.h"
+#include "core/general/general.h"
 #include "support/fakes.h"
 
 class Window_Test : public ::testing::Test {

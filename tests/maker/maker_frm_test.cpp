@@ -11,13 +11,13 @@
 #include <QTest>
 #include <unistd.h>
 
-#include "maker/maker_layout.h"
+#include "core/layout/maker_layout.h"
 #include "menu/menu_frm.h"
-#include "platform/colours.h"
+#include "core/colour/colours.h"
 #include "player/main_frm.h"
-#include "settings/settings.h"
-#include "startup/forms.h"
-#include "startup/general.h"
+#include "core/settings/settings.h"
+#include "app/forms.h"
+#include "core/general/general.h"
 #include "support/fakes.h"
 
 namespace {

@@ -11,11 +11,11 @@
 #include <QTest>
 
 #include "menu/about_frm.h"
-#include "menu/picture_button.h"
+#include "widgets/picture_button.h"
 #include "player/main_frm.h"
-#include "settings/settings.h"
-#include "startup/forms.h"
-#include "startup/general.h"
+#include "core/settings/settings.h"
+#include "app/forms.h"
+#include "core/general/general.h"
 #include "support/fakes.h"
 
 namespace {

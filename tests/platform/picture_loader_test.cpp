@@ -17,7 +17,7 @@
 #include <thread>
 
 #include "gif_writer.h"
-#include "platform/picture_loader.h"
+#include "core/decode/decode_plan.h"
 
 namespace Platform {
 namespace {

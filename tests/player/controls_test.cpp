@@ -9,7 +9,7 @@
 #include "player/mouse.h"
 #include "player/picture_box.h"
 #include "player/player_fixture.h"
-#include "showfile/show_file.h"
+#include "core/show_file/show_file.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 
 #include "menu/menu_frm.h"
 #include "player/picture_box.h"
-#include "showfile/show_file.h"
-#include "startup/forms.h"
-#include "startup/general.h"
+#include "core/show_file/show_file.h"
+#include "app/forms.h"
+#include "core/general/general.h"
 #include "player/player_fixture.h"
 
 namespace {

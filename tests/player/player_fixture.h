@@ -10,8 +10,8 @@
 
 #include "menu/menu_frm.h"
 #include "player/main_frm.h"
-#include "startup/forms.h"
-#include "startup/general.h"
+#include "app/forms.h"
+#include "core/general/general.h"
 #include "support/fakes.h"
 
 inline void flush_events() {

@@ -1,0 +1,106 @@
+#include "app/start_up.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "menu/menu_frm.h"
+#include "player/main_frm.h"
+#include "search/search_frm.h"
+#include "app/forms.h"
+#include "core/general/general.h"
+#include "support/fakes.h"
+
+namespace {
+
+class StartUp : public ::testing::Test {
+ protected:
+  void SetUp() override { General::StartedFromCommandLine = false; }
+  void TearDown() override {
+    Forms::Close(Forms::Kind::Main);
+    Forms::Close(Forms::Kind::Menu);
+    for (int i = 0; i < 3; ++i) {
+      QCoreApplication::processEvents();
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    General::StartedFromCommandLine = false;
+  }
+  QTemporaryDir dir;
+  Fakes::Messages msg;
+  Fakes::Program program;
+  Fakes::Pictures pictures;
+  Platform::Services::Scoped seams{&msg, &program, &pictures};
+};
+
+TEST_F(StartUp, AFileArgumentHandsItsPathToThePlayer) {
+  const QString show = dir.filePath("my show.sli");
+  QFile f(show);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("Strech=False\r\nRatio=0\r\nShuff=0\r\nDelay=5\r\nBackCol=0\r\nLoop=1\r\n"
+          "Message=0\r\nUseMusic=0\r\nMusic=\r\n");
+  f.close();
+  for (const QString& arg : {show, "\"" + show + "\"", "\"" + show + "\" further words"}) {
+    EXPECT_EQ(General::Start_Up(arg), -1);
+    EXPECT_TRUE(General::StartedFromCommandLine);
+    ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Main));
+    EXPECT_TRUE(Forms::Main()->isVisible());
+    EXPECT_FALSE(Forms::Menu()->isVisible());
+    EXPECT_EQ(Forms::Main()->File_Path_Txt, show);
+    EXPECT_TRUE(msg.shown.isEmpty());
+    TearDown();
+  }
+}
+
+TEST_F(StartUp, AnArgumentThatIsNeitherFileNorFolderIsRefused) {
+  for (const QString& arg : {dir.filePath("missing.sli"), "\"" + dir.path(), QString("/dev/null")}) {
+    msg.shown.clear();
+    program.end_codes.clear();
+    EXPECT_EQ(General::Start_Up(arg), 1);
+    ASSERT_EQ(msg.shown.size(), 1) << arg.toStdString();
+    EXPECT_EQ(msg.shown[0], (Fakes::Message{"Error reading Command Line!", 16, "Slide Show"}));
+    EXPECT_EQ(program.end_codes, QList<int>{1});
+    EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+  }
+}
+
+TEST_F(StartUp, NoArgumentShowsTheMenuAndAFolderOpensTheSearch) {
+  EXPECT_EQ(General::Start_Up(QString()), -1);
+  EXPECT_FALSE(General::StartedFromCommandLine);
+  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Menu));
+  EXPECT_TRUE(Forms::Menu()->isVisible());
+  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+  TearDown();
+  for (const QString& arg : {dir.path(), "\"" + dir.path() + "\""}) {
+    EXPECT_EQ(General::Start_Up(arg), -1);
+    EXPECT_TRUE(General::StartedFromCommandLine);
+    EXPECT_TRUE(msg.shown.isEmpty());
+    ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Search));
+    EXPECT_TRUE(Forms::Search()->isVisible());
+    EXPECT_EQ(Forms::Search()->Dir_Txt, dir.path());
+    EXPECT_EQ(Forms::Loaded_Count(), 1);
+    Forms::Close(Forms::Kind::Search);  // before its walk starts
+    TearDown();
+  }
+}
+
+TEST_F(StartUp, ClosedWindowsAreLoadedAfreshAndTheLastOneEndsTheProgram) {
+  MENU_Frm* menu = Forms::Menu();
+  menu->Open_File_Path_Txt = "x";
+  EXPECT_EQ(Forms::Loaded_Count(), 1);
+  menu->close();
+  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Menu));
+  EXPECT_EQ(Forms::Menu()->Open_File_Path_Txt, "");  // a new, freshly loaded menu
+  // Closing one window and loading another in the same handler does not end the program.
+  Forms::Close(Forms::Kind::Menu);
+  Forms::Main();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(program.last_window_closed, 0);
+  Forms::Close(Forms::Kind::Menu);
+  Forms::Close(Forms::Kind::Main);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(program.last_window_closed, 1);
+}
+
+}  // namespace
