@@ -30,7 +30,8 @@ class Synchronous final : public Platform::PictureLoaderSeam {
 
 void Step(benchmark::State& state, bool ahead) {
   Synchronous synchronous;
-  Platform::Services::Scoped seams(nullptr, nullptr, ahead ? nullptr : &synchronous);
+  Platform::Services::Guard seams;
+  if (!ahead) seams.pictures(synchronous);
   Forms::Menu()->Open_File_Path_Txt = g_show;
   Main_Frm* player = Forms::Main();
   player->show();

@@ -1,7 +1,7 @@
 // The seams between the program's logic and everything outside it: message boxes, the end of the
 // program, picture decoding, the file system and the random generator. Each is a small interface
 // with the real Qt implementation installed by default; tests put fakes in place with
-// Services::Scoped.
+// Services::Guard.
 #pragma once
 
 #include <QImage>
@@ -10,8 +10,10 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -161,6 +163,8 @@ class DirectorySeam {
   virtual QStringList Volumes() = 0;
 };
 
+// The one holder of the seams: each accessor gives the seam in use, the real implementation unless
+// a Guard has put another in its place.
 class Services {
  public:
   static MsgBoxSeam& MsgBox();
@@ -169,55 +173,35 @@ class Services {
   static FileSystemSeam& Files();
   static RandomSeam& Random();
   static MusicSeam& Music();
-
-  // Installs the given seams (null ones keep the current implementation) for its lifetime.
-  class Scoped {
-   public:
-    Scoped(MsgBoxSeam* msg, ProgramSeam* program, PictureLoaderSeam* pictures = nullptr,
-           FileSystemSeam* files = nullptr, RandomSeam* random = nullptr,
-           MusicSeam* music = nullptr);
-    ~Scoped();
-    Scoped(const Scoped&) = delete;
-    Scoped& operator=(const Scoped&) = delete;
-
-   private:
-    MsgBoxSeam* msg_;
-    ProgramSeam* program_;
-    PictureLoaderSeam* pictures_;
-    FileSystemSeam* files_;
-    RandomSeam* random_;
-    MusicSeam* music_;
-  };
-
   static DirectorySeam& Directories();
-
-  // Installs a directory query (null keeps the current one) for its lifetime.
-  class Scoped_Directories {
-   public:
-    explicit Scoped_Directories(DirectorySeam* directories);
-    ~Scoped_Directories();
-    Scoped_Directories(const Scoped_Directories&) = delete;
-    Scoped_Directories& operator=(const Scoped_Directories&) = delete;
-
-   private:
-    DirectorySeam* directories_;
-  };
-
   static FileDialogSeam& File_Dialogs();
   static ShellSeam& Shell();
 
-  // Installs a file dialog facility and a shell (null ones keep the current implementation) for
-  // its lifetime.
-  class Scoped_Desktop {
+  // Puts seams in place for its lifetime, each through its own setter, and gives back what it
+  // replaced when it ends; the seams it was not given stay as they are:
+  //   Services::Guard seams;
+  //   seams.msg_box(fake_messages).pictures(fake_pictures);
+  class Guard {
    public:
-    Scoped_Desktop(FileDialogSeam* dialogs, ShellSeam* shell);
-    ~Scoped_Desktop();
-    Scoped_Desktop(const Scoped_Desktop&) = delete;
-    Scoped_Desktop& operator=(const Scoped_Desktop&) = delete;
+    Guard();
+    ~Guard();
+    Guard(const Guard&) = delete;
+    Guard& operator=(const Guard&) = delete;
+
+    Guard& msg_box(MsgBoxSeam& seam);
+    Guard& program(ProgramSeam& seam);
+    Guard& pictures(PictureLoaderSeam& seam);
+    Guard& files(FileSystemSeam& seam);
+    Guard& random(RandomSeam& seam);
+    Guard& music(MusicSeam& seam);
+    Guard& directories(DirectorySeam& seam);
+    Guard& file_dialogs(FileDialogSeam& seam);
+    Guard& shell(ShellSeam& seam);
 
    private:
-    FileDialogSeam* dialogs_;
-    ShellSeam* shell_;
+    template <class Seam>
+    Guard& Put(Seam*& slot, Seam& seam);
+    std::vector<std::function<void()>> undo_;  // in the order the seams were put in place
   };
 };
 

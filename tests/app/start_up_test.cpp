@@ -17,6 +17,7 @@ namespace {
 
 class StartUp : public ::testing::Test {
  protected:
+  StartUp() { seams.msg_box(msg).program(program).pictures(pictures); }
   void SetUp() override { General::StartedFromCommandLine = false; }
   void TearDown() override {
     Forms::Close(Forms::Kind::Main);
@@ -31,7 +32,7 @@ class StartUp : public ::testing::Test {
   Fakes::Messages msg;
   Fakes::Program program;
   Fakes::Pictures pictures;
-  Platform::Services::Scoped seams{&msg, &program, &pictures};
+  Platform::Services::Guard seams;
 };
 
 TEST_F(StartUp, AFileArgumentHandsItsPathToThePlayer) {

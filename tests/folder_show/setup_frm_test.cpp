@@ -36,6 +36,7 @@ class Setup : public Window_Test {
     dirs.volumes = {"/", "/media/usb"};  // the second one is not mounted any more
     for (const char* p : {"/a.jpg", "/b.gif", "/Pics/a.jpg", "/Pics/x.JPG"}) pictures.Add(p, {40, 30});
   }
+  Setup() { seams.directories(dirs).file_dialogs(dialogs); }
   Setup_Frm* Open() {
     Setup_Frm* f = Forms::Setup();
     f->show();
@@ -44,8 +45,6 @@ class Setup : public Window_Test {
 
   Fakes::Directories dirs;
   Fakes::File_Dialogs dialogs;
-  Platform::Services::Scoped_Directories directory_seam{&dirs};
-  Platform::Services::Scoped_Desktop desktop{&dialogs, nullptr};
 };
 
 TEST_F(Setup, SavedSettingsComeBackAndDamagedOrMissingOnesGiveTheDefaults) {

@@ -15,6 +15,7 @@
 
 class Window_Test : public ::testing::Test {
  protected:
+  Window_Test() { seams.msg_box(msg).program(program).pictures(pictures); }
   void SetUp() override {
     Close_All();  // a window closed saves its settings: remove them after
     QFile::remove(Settings::Store_File(Settings::App_Vistabel));
@@ -49,5 +50,5 @@ class Window_Test : public ::testing::Test {
   Fakes::Messages msg;
   Fakes::Program program;
   Fakes::Pictures pictures;
-  Platform::Services::Scoped seams{&msg, &program, &pictures};
+  Platform::Services::Guard seams;
 };

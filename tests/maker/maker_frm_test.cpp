@@ -44,6 +44,9 @@ void Write_File(const QString& path, const QByteArray& bytes) {
 
 class Maker : public ::testing::Test {
  protected:
+  Maker() {
+    seams.msg_box(msg).program(program).pictures(pictures).directories(dirs).file_dialogs(dialogs);
+  }
   void SetUp() override {
     QFile::remove(Settings::Store_File(Settings::App_Maker));
     QFile::remove(General::Preview_File_Path());
@@ -83,9 +86,7 @@ class Maker : public ::testing::Test {
   Fakes::Directories dirs;
   Fakes::File_Dialogs dialogs;
   QTemporaryDir tmp;
-  Platform::Services::Scoped seams{&msg, &program, &pictures};
-  Platform::Services::Scoped_Directories directory_seam{&dirs};
-  Platform::Services::Scoped_Desktop desktop{&dialogs, nullptr};
+  Platform::Services::Guard seams;
 };
 
 // ---- the lists ----
@@ -378,7 +379,8 @@ TEST_F(Maker, PreviewWithNoFilesOrAnUnwritableFileStartsNoPlayer) {
 TEST_F(Maker, PreviewPlaysTheListAndAlwaysReturnsToTheMaker) {
   Fakes::Files files;
   Fakes::Music music;
-  Platform::Services::Scoped seam{nullptr, nullptr, nullptr, &files, nullptr, &music};
+  Platform::Services::Guard seam;
+  seam.files(files).music(music);
   files.folders = {"/Empty"};
   dirs.Folder("/Empty");
   pictures.Add("/Empty/x.jpg", {40, 30});

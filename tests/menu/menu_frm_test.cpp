@@ -38,6 +38,9 @@ W* Show_Active(W* w) {
 
 class Menu : public ::testing::Test {
  protected:
+  Menu() {
+    seams.msg_box(msg).program(program).pictures(pictures).file_dialogs(dialogs).shell(shell);
+  }
   void SetUp() override {
     QFile::remove(Settings::Store_File(Settings::App_Vistabel));
     General::StartedFromCommandLine = false;
@@ -63,8 +66,7 @@ class Menu : public ::testing::Test {
   Fakes::Pictures pictures;
   Fakes::File_Dialogs dialogs;
   Fakes::Shell shell;
-  Platform::Services::Scoped seams{&msg, &program, &pictures};
-  Platform::Services::Scoped_Desktop desktop{&dialogs, &shell};
+  Platform::Services::Guard seams;
 };
 
 TEST_F(Menu, OnlyTheFourButtonsAreInSightEachWithItsPicture) {

@@ -224,8 +224,9 @@ TEST_F(Controls, BackspaceDropsTheShownPictureExceptWhilePausedOrTheLastOne) {
 // Deleting works on real files in a temporary folder.
 class Deleting : public Controls {
  protected:
-  Platform::Services::Scoped real_files{nullptr, nullptr, nullptr,
-                                        Platform::Make_Qt_File_System().release()};
+  Deleting() { real_files.files(*disk); }
+  std::unique_ptr<Platform::FileSystemSeam> disk = Platform::Make_Qt_File_System();
+  Platform::Services::Guard real_files;
   Main_Frm* Three() {
     for (int i = 1; i <= 3; ++i) {
       paths << dir.filePath(QString("%1.jpg").arg(i));

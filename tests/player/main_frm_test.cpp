@@ -184,7 +184,8 @@ TEST_F(Player, RunFileIsDeletedOnlyWhenLeavingByTheUsersStepOrAFailure) {
 TEST_F(Player, ShufflesOnceAtLoad) {
   Fakes::Random random;
   random.values = {0.99, 0.99, 0.0};  // first draw picks the last entry, then the last again
-  Platform::Services::Scoped rnd(nullptr, nullptr, nullptr, nullptr, &random);
+  Platform::Services::Guard rnd;
+  rnd.random(random);
   for (QString p : {"/p/a", "/p/b", "/p/c"}) pictures.Add(p, {40, 30});
   Main_Frm* f = Play(Show_File(Options("False", "0", "1", "5", "0", "1") + QStringList{"/p/a", "/p/b", "/p/c"}));
   EXPECT_EQ(f->List2, (QStringList{"/p/c", "/p/a", "/p/b"}));

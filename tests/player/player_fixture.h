@@ -23,6 +23,7 @@ inline void flush_events() {
 
 class Player : public ::testing::Test {
  protected:
+  Player() { seams.msg_box(msg).program(program).pictures(pictures).music(music); }
   void SetUp() override {
     General::StartedFromCommandLine = false;
     General::UseMusic = 0;
@@ -67,5 +68,5 @@ class Player : public ::testing::Test {
   Fakes::Pictures pictures;
   Fakes::Files files;
   Fakes::Music music;
-  Platform::Services::Scoped seams{&msg, &program, &pictures, nullptr, nullptr, &music};
+  Platform::Services::Guard seams;
 };

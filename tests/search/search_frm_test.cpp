@@ -102,7 +102,8 @@ TEST_F(Search, StopsBringTheSetUpWindowBackOrEndTheProgram) {
   const Case cases[] = {{Esc, false, {}}, {Esc, true, {0}}, {Close_Box, false, {}},
                         {Unwritable, false, {}}, {Unwritable, true, {1}}};
   Fakes::Directories dirs;
-  Platform::Services::Scoped_Directories directory_seam{&dirs};
+  Platform::Services::Guard directory_seam;
+  directory_seam.directories(dirs);
   for (const char* f : {"/t/s.jpg", "/t/A/a.jpg", "/t/A/A1/a1.jpg", "/t/B/b.jpg"}) dirs.File(f);
   for (const Case& c : cases) {
     Close_All();

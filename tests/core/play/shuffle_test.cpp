@@ -21,7 +21,8 @@ class SeededRandom final : public Platform::RandomSeam {
 
 TEST(Shuffle, EveryArrangementOfThreeIsEquallyLikely) {
   SeededRandom random(20261206);
-  Platform::Services::Scoped seams(nullptr, nullptr, nullptr, nullptr, &random);
+  Platform::Services::Guard seams;
+  seams.random(random);
   const int rounds = 60000;
   QHash<QString, int> seen;
   for (int i = 0; i < rounds; ++i) {
@@ -40,7 +41,8 @@ TEST(Shuffle, EveryArrangementOfThreeIsEquallyLikely) {
 
 TEST(Shuffle, KeepsEveryEntryAndItsDuplicates) {
   SeededRandom random(7);
-  Platform::Services::Scoped seams(nullptr, nullptr, nullptr, nullptr, &random);
+  Platform::Services::Guard seams;
+  seams.random(random);
   QStringList list;
   for (int i = 0; i < 1000; ++i) list << QString::number(i % 37);
   QStringList shuffled = list;
@@ -54,7 +56,8 @@ TEST(Shuffle, KeepsEveryEntryAndItsDuplicates) {
 TEST(Shuffle, RandomNumberCoversTheWholeRangeAndNoMore) {
   Fakes::Random random;
   random.values = {0.0, 0.4999, 0.5, 0.9999999999};
-  Platform::Services::Scoped seams(nullptr, nullptr, nullptr, nullptr, &random);
+  Platform::Services::Guard seams;
+  seams.random(random);
   EXPECT_EQ(Shuffle::RandomNumber(9, 8), 8);
   EXPECT_EQ(Shuffle::RandomNumber(9, 8), 8);
   EXPECT_EQ(Shuffle::RandomNumber(9, 8), 9);
@@ -64,7 +67,8 @@ TEST(Shuffle, RandomNumberCoversTheWholeRangeAndNoMore) {
 
 TEST(Shuffle, RandomNumbersUniqueAndRepeating) {
   SeededRandom random(3);
-  Platform::Services::Scoped seams(nullptr, nullptr, nullptr, nullptr, &random);
+  Platform::Services::Guard seams;
+  seams.random(random);
   auto unique = Shuffle::RandomNumbers(20, 11, 10, true);
   ASSERT_TRUE(unique.has_value());
   std::sort(unique->begin(), unique->end());
