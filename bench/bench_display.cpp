@@ -19,6 +19,7 @@
 
 #include "bench/photo.h"
 #include "core/decode/decode_plan.h"
+#include "platform/services.h"
 
 namespace {
 

@@ -15,6 +15,7 @@
 
 #include "core/folders/folder_walk.h"
 #include "core/general/general.h"
+#include "platform/services.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "search/search_frm.h"
 #include "app/forms.h"
 #include "core/general/general.h"
+#include "platform/general.h"
 
 namespace General {
 

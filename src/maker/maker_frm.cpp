@@ -15,7 +15,7 @@
 
 #include "core/folders/folder_lists.h"
 #include "widgets/window_options.h"
-#include "core/lists/drag_list.h"
+#include "widgets/drag_list.h"
 #include "core/show_file/maker_file.h"
 #include "core/layout/maker_layout.h"
 #include "menu/menu_frm.h"
@@ -25,6 +25,7 @@
 #include "core/settings/settings.h"
 #include "app/forms.h"
 #include "core/general/general.h"
+#include "platform/general.h"
 
 using Platform::Services;
 

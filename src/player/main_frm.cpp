@@ -21,6 +21,7 @@
 #include "core/show_file/show_file.h"
 #include "app/forms.h"
 #include "core/general/general.h"
+#include "platform/general.h"
 
 using Platform::Services;
 
@@ -142,7 +143,7 @@ void Main_Frm::Load_Show() {
   p.setColor(QPalette::Window, Platform::Colour_Of(BackCol));
   setPalette(p);
 
-  if (ShuffleOn) Shuffle::Shuffle_List(List2);
+  if (ShuffleOn) Shuffle::Shuffle_List(Services::Random(), List2);
   Cursor = {};
   Show_Pics();
   if (leaving_) return;
@@ -422,7 +423,7 @@ void Main_Frm::Apply(Play_Steps::Outcome outcome, bool restart_timer) {
 }
 
 qint64 Main_Frm::RandomNumber(qint64 upper, qint64 lower) {
-  return Shuffle::RandomNumber(upper, lower);
+  return Shuffle::RandomNumber(Services::Random(), upper, lower);
 }
 
 // ---- the display step ----

@@ -15,13 +15,10 @@
 #include "core/show_file/show_file.h"
 #include "app/forms.h"
 #include "core/general/general.h"
+#include "platform/general.h"
 
 using General::Twips_To_Pixels;
 using Platform::Services;
-
-namespace Search_Bar_Rule {
-Bar Step(int value, int depth) { return {value + depth, depth}; }
-}  // namespace Search_Bar_Rule
 
 namespace {
 

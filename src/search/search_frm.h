@@ -16,17 +16,7 @@
 #include <QWidget>
 
 #include "core/folders/folder_walk.h"
-
-namespace Search_Bar_Rule {
-// The bar after collecting a folder's pictures at depth `depth` (the start folder alone is 1) when
-// it showed `value`: its maximum becomes value + depth, then its value depth.
-struct Bar {
-  int maximum = 0;
-  int value = 0;
-  friend bool operator==(const Bar&, const Bar&) = default;
-};
-Bar Step(int value, int depth);
-}  // namespace Search_Bar_Rule
+#include "core/folders/search_bar.h"
 
 class Search_Frm : public QWidget {
   Q_OBJECT

@@ -10,7 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "core/lists/drag_list.h"
+#include "widgets/drag_list.h"
 
 namespace mdlSubclass {
 

@@ -8,16 +8,9 @@
 #include <QScrollBar>
 
 #include "widgets/folder_list.h"
-#include "core/show_file/show_file.h"
 #include "core/general/general.h"
 
 namespace Window_Options {
-
-QString Delay_Text(int seconds) {
-  if (seconds == 0) return QStringLiteral("Forever");
-  if (seconds == 1) return QStringLiteral("1 Second");
-  return QString::number(seconds) + QStringLiteral(" Seconds");
-}
 
 void Show_Delay(const QAbstractSlider& scroll, QLabel& label) {
   label.setText(Delay_Text(scroll.value()));
@@ -86,11 +79,6 @@ void Restore_Folder(Drive_List& drive, Folder_List& folder, const Settings::Key&
   const QString root = QStringLiteral("/");
   drive.Set_Drive(root);
   folder.Set_Path(root);
-}
-
-std::int32_t Saved_Colour(const Settings::Key& key) {
-  const std::int32_t colour = Settings::Get_Colour(key);
-  return ShowFile::Is_Valid_Colour(colour) ? colour : 0;
 }
 
 }  // namespace Window_Options

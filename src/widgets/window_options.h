@@ -1,5 +1,6 @@
 // Procedures shared by the windows that set a show's options (the set-up window and the maker):
-// the delay label, and the window's saved size.
+// their option controls, the delay label, the saved folder and the window's saved size. The plain
+// rules behind them (the delay text, the saved colour) are in core/options/show_options.h.
 #pragma once
 
 #include <QAbstractSlider>
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "core/options/show_options.h"
 #include "core/settings/settings.h"
 
 class Drive_List;
@@ -21,8 +23,6 @@ class QScrollBar;
 
 namespace Window_Options {
 
-// The delay as the label shows it: "Forever" for 0, "1 Second", otherwise "N Seconds".
-QString Delay_Text(int seconds);
 // Shows the scroll bar's delay in the label.
 void Show_Delay(const QAbstractSlider& scroll, QLabel& label);
 
@@ -65,8 +65,5 @@ void Centre_On_Screen(QWidget& window);
 // on the saved folder; when either is gone, both on the root.
 void Restore_Folder(Drive_List& drive, Folder_List& folder, const Settings::Key& drive_key,
                     const Settings::Key& path_key);
-// The saved background colour, or black when it is no colour a show could hold (a damaged
-// setting would otherwise make every show file written with it invalid).
-std::int32_t Saved_Colour(const Settings::Key& key);
 
 }  // namespace Window_Options

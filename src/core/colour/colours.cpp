@@ -1,6 +1,6 @@
 #include "core/colour/colours.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QPalette>
 
 namespace Platform {
@@ -38,7 +38,7 @@ QColor Colour_Of(std::int32_t value) {
       QPalette::ToolTipText,     // 23 tooltip text
       QPalette::ToolTipBase,     // 24 tooltip background
   };
-  return QApplication::palette().color(QPalette::Active, roles[u & 0xFF]);
+  return QGuiApplication::palette().color(QPalette::Active, roles[u & 0xFF]);
 }
 
 }  // namespace Platform

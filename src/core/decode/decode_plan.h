@@ -4,7 +4,7 @@
 #include <QRect>
 #include <QSize>
 
-#include "platform/services.h"
+#include "core/seams/seam_types.h"
 
 namespace Platform {
 

@@ -18,7 +18,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/services.h"
+#include "core/seams/seam_types.h"
 
 namespace Folder_Walk {
 

@@ -5,8 +5,6 @@
 #include <cfenv>
 #include <cmath>
 
-#include "platform/services.h"
-
 namespace General {
 
 int UseMusic = 0;
@@ -21,10 +19,6 @@ QString StripQuotes(const QString& text) {
   if (second < 0) return text;
   return text.mid(first + 1, second - first - 1);
 }
-
-bool FileExists(const QString& path) { return Platform::Services::Files().Is_Regular_File(path); }
-
-bool FolderExists(const QString& path) { return Platform::Services::Files().Is_Folder(path); }
 
 static bool is_separator(QChar c) {
   return c == QLatin1Char('/') || (QDir::separator() == QLatin1Char('\\') && c == QLatin1Char('\\'));
@@ -63,8 +57,6 @@ QString Data_Folder() {
 QString Run_File_Path() { return Join_Path(Data_Folder(), QStringLiteral("temp.ini")); }
 
 QString Preview_File_Path() { return Join_Path(Data_Folder(), QStringLiteral("temp.sli")); }
-
-void End_Program(int code) { Platform::Services::Program().End_Program(code); }
 
 double Round_Even(double x) {
   // nearbyint follows the rounding mode; the default mode rounds halves to even.

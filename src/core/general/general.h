@@ -1,4 +1,5 @@
-// The program's shared state and the small path procedures every window uses.
+// The program's shared state and the small path procedures every window uses. FileExists,
+// FolderExists and End_Program reach outside the program: they are in platform/general.h.
 #pragma once
 
 #include <QRect>
@@ -14,10 +15,6 @@ extern bool StartedFromCommandLine;  // a file or folder argument started the pr
 
 // The text between the first two double quotes, or the text unchanged when it holds fewer than two.
 QString StripQuotes(const QString& text);
-// A regular file (links followed); folders, FIFOs, sockets and devices are not files.
-bool FileExists(const QString& path);
-// A folder (links followed).
-bool FolderExists(const QString& path);
 // The part of `path` in front of its last separator; a file in a root folder gives the root.
 QString GetFolder(const QString& path);
 // True for a root folder: "/" here, "X:\" (or "X:/") on Windows.
@@ -30,9 +27,6 @@ QString Join_Path(const QString& folder, const QString& name);
 QString Data_Folder();
 QString Run_File_Path();      // folder shows: temp.ini
 QString Preview_File_Path();  // the maker's preview: temp.sli
-
-// Ends the program at once (the fatal messages), exit status `code`.
-void End_Program(int code);
 
 // Geometry of the design is in twips: 15 twips to a logical pixel.
 constexpr int Twips_Per_Pixel = 15;

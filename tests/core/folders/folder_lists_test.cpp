@@ -4,7 +4,7 @@
 
 #include <QDir>
 
-#include "widgets/window_options.h"
+#include "core/options/show_options.h"
 #include "core/layout/setup_layout.h"
 
 namespace {

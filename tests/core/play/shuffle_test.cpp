@@ -7,7 +7,7 @@
 #include <random>
 
 #include "core/play/form_ratio.h"
-#include "support/fakes.h"
+#include "support/core_fakes.h"
 
 namespace {
 
@@ -21,13 +21,11 @@ class SeededRandom final : public Platform::RandomSeam {
 
 TEST(Shuffle, EveryArrangementOfThreeIsEquallyLikely) {
   SeededRandom random(20261206);
-  Platform::Services::Guard seams;
-  seams.random(random);
   const int rounds = 60000;
   QHash<QString, int> seen;
   for (int i = 0; i < rounds; ++i) {
     QStringList list{"a", "b", "c"};
-    Shuffle::Shuffle_List(list);
+    Shuffle::Shuffle_List(random, list);
     ++seen[list.join(QString())];
   }
   ASSERT_EQ(seen.size(), 6);
@@ -41,12 +39,10 @@ TEST(Shuffle, EveryArrangementOfThreeIsEquallyLikely) {
 
 TEST(Shuffle, KeepsEveryEntryAndItsDuplicates) {
   SeededRandom random(7);
-  Platform::Services::Guard seams;
-  seams.random(random);
   QStringList list;
   for (int i = 0; i < 1000; ++i) list << QString::number(i % 37);
   QStringList shuffled = list;
-  Shuffle::Shuffle_List(shuffled);
+  Shuffle::Shuffle_List(random, shuffled);
   EXPECT_NE(shuffled, list);
   std::sort(list.begin(), list.end());
   std::sort(shuffled.begin(), shuffled.end());
@@ -56,33 +52,29 @@ TEST(Shuffle, KeepsEveryEntryAndItsDuplicates) {
 TEST(Shuffle, RandomNumberCoversTheWholeRangeAndNoMore) {
   Fakes::Random random;
   random.values = {0.0, 0.4999, 0.5, 0.9999999999};
-  Platform::Services::Guard seams;
-  seams.random(random);
-  EXPECT_EQ(Shuffle::RandomNumber(9, 8), 8);
-  EXPECT_EQ(Shuffle::RandomNumber(9, 8), 8);
-  EXPECT_EQ(Shuffle::RandomNumber(9, 8), 9);
-  EXPECT_EQ(Shuffle::RandomNumber(9, 8), 9);
-  EXPECT_EQ(Shuffle::RandomNumber(5, 5), 5);
+  EXPECT_EQ(Shuffle::RandomNumber(random, 9, 8), 8);
+  EXPECT_EQ(Shuffle::RandomNumber(random, 9, 8), 8);
+  EXPECT_EQ(Shuffle::RandomNumber(random, 9, 8), 9);
+  EXPECT_EQ(Shuffle::RandomNumber(random, 9, 8), 9);
+  EXPECT_EQ(Shuffle::RandomNumber(random, 5, 5), 5);
 }
 
 TEST(Shuffle, RandomNumbersUniqueAndRepeating) {
   SeededRandom random(3);
-  Platform::Services::Guard seams;
-  seams.random(random);
-  auto unique = Shuffle::RandomNumbers(20, 11, 10, true);
+  auto unique = Shuffle::RandomNumbers(random, 20, 11, 10, true);
   ASSERT_TRUE(unique.has_value());
   std::sort(unique->begin(), unique->end());
   EXPECT_EQ(*unique, (QList<qint64>{11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
 
-  auto some = Shuffle::RandomNumbers(3, 1, 3, false);
+  auto some = Shuffle::RandomNumbers(random, 3, 1, 3, false);
   ASSERT_TRUE(some.has_value());
   EXPECT_EQ(some->size(), 3);
   EXPECT_TRUE(std::all_of(some->begin(), some->end(), [](qint64 v) { return v >= 1 && v <= 3; }));
 
-  EXPECT_FALSE(Shuffle::RandomNumbers(3, 1, 4, true).has_value());
-  EXPECT_FALSE(Shuffle::RandomNumbers(3, 1, 4, false).has_value());
-  EXPECT_FALSE(Shuffle::RandomNumbers(1, 3).has_value());
-  EXPECT_EQ(Shuffle::RandomNumbers(4)->size(), 5);
+  EXPECT_FALSE(Shuffle::RandomNumbers(random, 3, 1, 4, true).has_value());
+  EXPECT_FALSE(Shuffle::RandomNumbers(random, 3, 1, 4, false).has_value());
+  EXPECT_FALSE(Shuffle::RandomNumbers(random, 1, 3).has_value());
+  EXPECT_EQ(Shuffle::RandomNumbers(random, 4)->size(), 5);
 }
 
 TEST(RatioKeeper, SnapsToTheFirstShape) {

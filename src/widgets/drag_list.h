@@ -1,5 +1,6 @@
-// Moving the selected entry of a list: one place up or down (the up and down buttons), or to the
-// place of another entry (a drop). An entry moves whole, with its text and any data attached to it.
+// Moving the selected entry of a list widget: one place up or down (the up and down buttons), or to
+// the place of another entry (a drop), by the rules of core/lists/list_moves.h. An entry moves
+// whole, with its text and any data attached to it.
 #pragma once
 
 class QListWidget;
