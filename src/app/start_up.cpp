@@ -1,12 +1,12 @@
 #include "app/start_up.h"
 
+#include "app/forms.h"
+#include "core/general/general.h"
 #include "menu/menu_frm.h"
+#include "platform/general.h"
 #include "platform/services.h"
 #include "player/main_frm.h"
 #include "search/search_frm.h"
-#include "app/forms.h"
-#include "core/general/general.h"
-#include "platform/general.h"
 
 namespace General {
 
@@ -17,9 +17,8 @@ int Start_Up(const QString& argument) {
   }
   const QString path = StripQuotes(argument);
   if (FileExists(path)) {
-    StartedFromCommandLine = true;
-    Forms::Menu()->Open_File_Path_Txt = path;
-    Forms::Main()->show();
+    // The player alone: no menu is loaded for a show from the command line.
+    Forms::Main()->Start(path, Platform::Show_Origin::Command_Line);
     return -1;
   }
   if (!FolderExists(path)) {
@@ -29,10 +28,7 @@ int Start_Up(const QString& argument) {
     return 1;
   }
   // A folder: the search collects the pictures of the whole tree and plays them.
-  StartedFromCommandLine = true;
-  Search_Frm* search = Forms::Search();
-  search->Dir_Txt = path;
-  search->show();
+  Forms::Search()->Start(path, Platform::Show_Origin::Command_Line);
   return -1;
 }
 

@@ -10,15 +10,11 @@
 #include <algorithm>
 
 #include "core/folders/folder_lists.h"
-#include "core/layout/setup_layout.h"
-#include "widgets/window_options.h"
-#include "menu/menu_frm.h"
-#include "platform/services.h"
-#include "player/main_frm.h"
-#include "search/search_frm.h"
-#include "core/settings/settings.h"
-#include "app/forms.h"
 #include "core/general/general.h"
+#include "core/layout/setup_layout.h"
+#include "core/settings/settings.h"
+#include "platform/services.h"
+#include "widgets/window_options.h"
 
 using General::Twips_To_Pixels;
 using Platform::Services;
@@ -228,10 +224,8 @@ void Setup_Frm::Run_btn_Click() {
   Save_Settings();
   if (Subs_Chk->isChecked()) {
     // The whole tree: the search collects the pictures, even when this folder holds none.
-    Search_Frm* search = Forms::Search();
-    search->Dir_Txt = Dir1->Path();
     hide();
-    search->show();
+    Services::Navigator().Search(Dir1->Path(), Platform::Show_Origin::Folder_Window);
     return;
   }
   if (File1.isEmpty()) {
@@ -249,9 +243,8 @@ void Setup_Frm::Run_btn_Click() {
                               Platform::vbCritical, QStringLiteral("Slide Show"));
     return;
   }
-  Forms::Menu()->Open_File_Path_Txt = run_file;
   hide();
-  Forms::Main()->show();
+  Services::Navigator().Play(run_file, Platform::Show_Origin::Folder_Window);
 }
 
 // ---- the window ----
@@ -309,5 +302,5 @@ void Setup_Frm::closeEvent(QCloseEvent* event) {
   Save_Settings();
   event->accept();
   // The main menu comes back (loaded afresh when it was closed) before this window is gone.
-  Forms::Menu()->show();
+  Services::Navigator().Show(Platform::Window::Menu);
 }

@@ -13,19 +13,15 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "core/folders/folder_lists.h"
-#include "widgets/window_options.h"
-#include "widgets/drag_list.h"
-#include "core/show_file/maker_file.h"
-#include "core/layout/maker_layout.h"
-#include "menu/menu_frm.h"
 #include "core/colour/colours.h"
-#include "platform/services.h"
-#include "player/main_frm.h"
-#include "core/settings/settings.h"
-#include "app/forms.h"
+#include "core/folders/folder_lists.h"
 #include "core/general/general.h"
-#include "platform/general.h"
+#include "core/layout/maker_layout.h"
+#include "core/settings/settings.h"
+#include "core/show_file/maker_file.h"
+#include "platform/services.h"
+#include "widgets/drag_list.h"
+#include "widgets/window_options.h"
 
 using Platform::Services;
 
@@ -307,17 +303,6 @@ QStringList Maker_Frm::Entries() const {
   return entries;
 }
 
-bool Maker_Frm::On_Screen() {
-  const QWidget* maker = Forms::Loaded(Forms::Kind::Maker);
-  return maker && maker->isVisible();
-}
-
-void Maker_Frm::Preview_Ended() {
-  if (QWidget* menu = Forms::Loaded(Forms::Kind::Menu)) menu->hide();
-  const QString preview = General::Preview_File_Path();
-  if (General::FileExists(preview)) Services::Files().Remove_File(preview);
-}
-
 // ---- saving and loading ----
 
 bool Maker_Frm::Save_File(bool preview) {
@@ -362,9 +347,8 @@ bool Maker_Frm::Save_File(bool preview) {
           QStringLiteral("\r\n\r\nWould you like to run this Slide Show now?"),
       Platform::vbYesNo | Platform::vbQuestion, Title);
   if (answer == Platform::vbYes) {
-    Forms::Menu()->Open_File_Path_Txt = target;
     close();  // saves the settings and shows the main menu
-    Forms::Main()->show();
+    Services::Navigator().Play(target, Platform::Show_Origin::Maker);
   }
   return true;
 }
@@ -431,8 +415,7 @@ void Maker_Frm::Toolbar1_ButtonClick(const QString& key) {
   } else if (key == QLatin1String("Preview")) {
     // The player starts only on a preview file that was written whole.
     if (!Save_File(true)) return;
-    Forms::Menu()->Open_File_Path_Txt = General::Preview_File_Path();
-    Forms::Main()->show();
+    Services::Navigator().Play(General::Preview_File_Path(), Platform::Show_Origin::Maker_Preview);
   } else if (key == QLatin1String("Clear")) {
     const int answer = Services::MsgBox().MsgBox(
         QStringLiteral("Do you really want to remove all the files from the loaded images list?"),
@@ -674,5 +657,5 @@ void Maker_Frm::closeEvent(QCloseEvent* event) {
   List1->Make_Drag_List(false);
   event->accept();
   // The main menu comes back (loaded afresh when it was closed) before this window is gone.
-  Forms::Menu()->show();
+  Services::Navigator().Show(Platform::Window::Menu);
 }

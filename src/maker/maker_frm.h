@@ -21,11 +21,11 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "core/show_file/show_file.h"
+#include "platform/open_save_dialog.h"
 #include "widgets/colour_picker.h"
 #include "widgets/folder_list.h"
 #include "widgets/subclass.h"
-#include "platform/open_save_dialog.h"
-#include "core/show_file/show_file.h"
 
 class Maker_Frm : public QWidget {
   Q_OBJECT
@@ -42,11 +42,6 @@ class Maker_Frm : public QWidget {
   void ShowGradient(const QVariant& lMinCol, const QVariant& lMaxCol) {
     Picker->ShowGradient(lMinCol, lMaxCol);
   }
-
-  // The maker is open and on screen: a show playing now is its preview.
-  static bool On_Screen();
-  // A preview has ended: the main menu stays hidden behind the maker and the preview file goes.
-  static void Preview_Ended();
 
   // The show's options as the controls hold them.
   ShowFile::Options Show_Options() const;

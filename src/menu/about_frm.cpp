@@ -6,11 +6,9 @@
 #include <QMouseEvent>
 #include <QScreen>
 
-#include "menu/menu_frm.h"
+#include "core/general/general.h"
 #include "menu/menu_icons.h"
 #include "platform/services.h"
-#include "app/forms.h"
-#include "core/general/general.h"
 
 namespace {
 
@@ -137,5 +135,5 @@ void About_Frm::keyPressEvent(QKeyEvent* event) {
 void About_Frm::closeEvent(QCloseEvent* event) {
   event->accept();
   // The menu comes back, loaded afresh, before this window is gone: the program goes on.
-  Forms::Menu()->show();
+  Platform::Services::Navigator().Show(Platform::Window::Menu);
 }

@@ -6,19 +6,17 @@
 #include <QScreen>
 #include <cstdio>
 
-#include "folder_show/setup_frm.h"
-#include "maker/maker_frm.h"
-#include "menu/about_frm.h"
-#include "menu/menu_icons.h"
-#include "widgets/picture_button.h"
-#include "player/main_frm.h"
-#include "core/settings/settings.h"
-#include "app/forms.h"
 #include "core/general/general.h"
+#include "core/settings/settings.h"
+#include "menu/menu_icons.h"
+#include "platform/services.h"
+#include "widgets/picture_button.h"
 
 namespace {
 
 using General::Twips;
+using Platform::Services;
+using Platform::Window;
 
 }  // namespace
 
@@ -99,12 +97,12 @@ void MENU_Frm::keyPressEvent(QKeyEvent* event) {
 
 void MENU_Frm::Open_Folder_Btn_Click() {
   hide();
-  Forms::Setup()->show();
+  Services::Navigator().Show(Window::Folder_Window);
 }
 
 void MENU_Frm::Make_File_Btn_Click() {
   hide();
-  Forms::Maker()->show();
+  Services::Navigator().Show(Window::Maker);
 }
 
 void MENU_Frm::Open_File_Btn_Click() {
@@ -115,13 +113,13 @@ void MENU_Frm::Open_File_Btn_Click() {
   if (Dialog1.FileName().isEmpty()) return;  // cancelled
   Open_File_Path_Txt = Dialog1.FileName();
   hide();
-  Forms::Main()->show();
+  Services::Navigator().Play(Open_File_Path_Txt, Platform::Show_Origin::Menu);
 }
 
 void MENU_Frm::About_Btn_Click() {
   // The menu closes in full (remembering this button) and is loaded afresh when About closes.
   close();
-  Forms::About()->show();
+  Services::Navigator().Show(Window::About);
 }
 
 void MENU_Frm::Close_Btn_Click() { close(); }
@@ -130,9 +128,5 @@ void MENU_Frm::closeEvent(QCloseEvent* event) {
   Settings::Save_Whole(Settings::btnFocus, Focus_Index);
   event->accept();
   // Closing the main menu closes every other window, and so ends the program.
-  Forms::Close(Forms::Kind::Main);
-  Forms::Close(Forms::Kind::Setup);
-  Forms::Close(Forms::Kind::Search);
-  Forms::Close(Forms::Kind::About);
-  Forms::Close(Forms::Kind::Maker);
+  Services::Navigator().Menu_Closed();
 }

@@ -43,6 +43,7 @@ struct Current {
   DirectorySeam* directories = nullptr;
   FileDialogSeam* dialogs = nullptr;
   ShellSeam* shell = nullptr;
+  Platform::Navigator* navigator = nullptr;  // none until the program or a test puts one in place
 };
 
 Current& current() {
@@ -73,6 +74,11 @@ DirectorySeam& Services::Directories() { return *current().directories; }
 FileDialogSeam& Services::File_Dialogs() { return *current().dialogs; }
 ShellSeam& Services::Shell() { return *current().shell; }
 
+Navigator& Services::Navigator() {
+  if (!current().navigator) qFatal("Services::Navigator: no navigator has been put in place");
+  return *current().navigator;
+}
+
 Services::Guard::Guard() = default;
 
 Services::Guard::~Guard() {
@@ -101,5 +107,8 @@ Services::Guard& Services::Guard::file_dialogs(FileDialogSeam& seam) {
   return Put(current().dialogs, seam);
 }
 Services::Guard& Services::Guard::shell(ShellSeam& seam) { return Put(current().shell, seam); }
+Services::Guard& Services::Guard::navigator(Platform::Navigator& seam) {
+  return Put(current().navigator, seam);
+}
 
 }  // namespace Platform

@@ -1,8 +1,9 @@
 // The seams between the program's logic and everything outside it: message boxes, the end of the
 // program, picture decoding, the file system, music, the file dialogs, the desktop's shell, the
-// directory queries and the random generator. Each is a small interface with the real Qt
-// implementation installed by default; tests put fakes in place with Services::Guard. The seams
-// that the rules take themselves are declared in core (core/seams/seam_types.h).
+// directory queries and the random generator, and the navigator between the windows. Each is a
+// small interface with the real Qt implementation installed by default (the navigator is installed
+// by the program itself); tests put fakes in place with Services::Guard. The seams that the rules
+// take themselves are declared in core (core/seams/seam_types.h).
 #pragma once
 
 #include <QImage>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "core/seams/seam_types.h"
+#include "platform/navigator.h"
 
 class QWidget;
 
@@ -136,6 +138,8 @@ class Services {
   static DirectorySeam& Directories();
   static FileDialogSeam& File_Dialogs();
   static ShellSeam& Shell();
+  // How the windows reach each other; the program installs its own at its start (app/main.cpp).
+  static Platform::Navigator& Navigator();
 
   // Puts seams in place for its lifetime, each through its own setter, and gives back what it
   // replaced when it ends; the seams it was not given stay as they are:
@@ -157,6 +161,7 @@ class Services {
     Guard& directories(DirectorySeam& seam);
     Guard& file_dialogs(FileDialogSeam& seam);
     Guard& shell(ShellSeam& seam);
+    Guard& navigator(Platform::Navigator& seam);
 
    private:
     template <class Seam>

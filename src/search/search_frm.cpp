@@ -7,15 +7,10 @@
 #include <QPointer>
 #include <QScreen>
 
-#include "folder_show/setup_frm.h"
-#include "maker/maker_frm.h"
-#include "menu/menu_frm.h"
-#include "platform/services.h"
-#include "player/main_frm.h"
-#include "core/show_file/show_file.h"
-#include "app/forms.h"
 #include "core/general/general.h"
+#include "core/show_file/show_file.h"
 #include "platform/general.h"
+#include "platform/services.h"
 
 using General::Twips_To_Pixels;
 using Platform::Services;
@@ -69,6 +64,12 @@ void Search_Frm::Form_Load() {
     move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
   }
   StopRequested = false;
+}
+
+void Search_Frm::Start(const QString& folder, Platform::Show_Origin origin) {
+  Dir_Txt = folder;
+  Origin = origin;
+  show();
 }
 
 void Search_Frm::showEvent(QShowEvent* event) {
@@ -132,7 +133,7 @@ void Search_Frm::Search_Folders() {
   // Finish.
   if (!Save_Temp_File()) return;
   close();
-  Forms::Main()->show();
+  Services::Navigator().Play(General::Run_File_Path(), Origin);
 }
 
 void Search_Frm::Get_Files() {
@@ -151,17 +152,16 @@ bool Search_Frm::Save_Temp_File() {
         QStringLiteral("No vaild images found (e.g. *.bmp, *.jpg or *.gif) in Directory!"),
         Platform::vbExclamation, QStringLiteral("Vistabel"));
     // Started from the maker's preview: back to the maker, whose list may not be saved yet.
-    if (Maker_Frm::On_Screen()) {
+    if (Origin == Platform::Show_Origin::Maker_Preview) {
       close();
-      Maker_Frm::Preview_Ended();
+      Services::Navigator().Show_Ended(Origin);
       return false;
     }
     General::End_Program(1);
     return false;
   }
-  // The set-up window holds the options; loading it without showing it fills them from the
-  // settings (and sets the music file).
-  const ShowFile::Options options = Forms::Setup()->Run_Options();
+  // The folder window's options: the open window's, or as the settings hold them.
+  const ShowFile::Options options = Services::Navigator().Folder_Options();
   const QString run_file = General::Run_File_Path();
   if (!ShowFile::Write(run_file, options, List1)) {
     Services::MsgBox().MsgBox(QStringLiteral("Could not write the file\r\n\r\n") + run_file,
@@ -169,17 +169,16 @@ bool Search_Frm::Save_Temp_File() {
     Stopped(1);
     return false;
   }
-  Forms::Menu()->Open_File_Path_Txt = run_file;
   return true;
 }
 
 void Search_Frm::Stopped(int exit_code) {
   close();
-  if (General::StartedFromCommandLine) {
+  if (Origin == Platform::Show_Origin::Command_Line) {
     General::End_Program(exit_code);
     return;
   }
-  Forms::Setup()->show();
+  Services::Navigator().Show(Platform::Window::Folder_Window);
 }
 
 void Search_Frm::keyPressEvent(QKeyEvent* event) {

@@ -2,31 +2,32 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
+#include "app/forms.h"
+#include "app/window_navigator.h"
+#include "core/general/general.h"
+#include "core/settings/settings.h"
+#include "core/show_file/show_file.h"
 #include "menu/menu_frm.h"
 #include "player/main_frm.h"
 #include "search/search_frm.h"
-#include "app/forms.h"
-#include "core/general/general.h"
 #include "support/fakes.h"
+#include "support/windows.h"
 
 namespace {
 
 class StartUp : public ::testing::Test {
  protected:
-  StartUp() { seams.msg_box(msg).program(program).pictures(pictures); }
-  void SetUp() override { General::StartedFromCommandLine = false; }
+  StartUp() {
+    seams.msg_box(msg).program(program).pictures(pictures).navigator(Forms::Navigator());
+  }
   void TearDown() override {
-    Forms::Close(Forms::Kind::Main);
-    Forms::Close(Forms::Kind::Menu);
-    for (int i = 0; i < 3; ++i) {
-      QCoreApplication::processEvents();
-      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    General::StartedFromCommandLine = false;
+    for (auto kind : {Forms::Kind::Search, Forms::Kind::Main, Forms::Kind::Menu}) Forms::Close(kind);
+    Flush_Events();
   }
   QTemporaryDir dir;
   Fakes::Messages msg;
@@ -44,10 +45,10 @@ TEST_F(StartUp, AFileArgumentHandsItsPathToThePlayer) {
   f.close();
   for (const QString& arg : {show, "\"" + show + "\"", "\"" + show + "\" further words"}) {
     EXPECT_EQ(General::Start_Up(arg), -1);
-    EXPECT_TRUE(General::StartedFromCommandLine);
     ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Main));
     EXPECT_TRUE(Forms::Main()->isVisible());
-    EXPECT_FALSE(Forms::Menu()->isVisible());
+    EXPECT_EQ(Forms::Main()->Origin, Platform::Show_Origin::Command_Line);
+    EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Menu));  // no hidden menu carries the path
     EXPECT_EQ(Forms::Main()->File_Path_Txt, show);
     EXPECT_TRUE(msg.shown.isEmpty());
     TearDown();
@@ -68,18 +69,17 @@ TEST_F(StartUp, AnArgumentThatIsNeitherFileNorFolderIsRefused) {
 
 TEST_F(StartUp, NoArgumentShowsTheMenuAndAFolderOpensTheSearch) {
   EXPECT_EQ(General::Start_Up(QString()), -1);
-  EXPECT_FALSE(General::StartedFromCommandLine);
   ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Menu));
   EXPECT_TRUE(Forms::Menu()->isVisible());
   EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
   TearDown();
   for (const QString& arg : {dir.path(), "\"" + dir.path() + "\""}) {
     EXPECT_EQ(General::Start_Up(arg), -1);
-    EXPECT_TRUE(General::StartedFromCommandLine);
     EXPECT_TRUE(msg.shown.isEmpty());
     ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Search));
     EXPECT_TRUE(Forms::Search()->isVisible());
     EXPECT_EQ(Forms::Search()->Dir_Txt, dir.path());
+    EXPECT_EQ(Forms::Search()->Origin, Platform::Show_Origin::Command_Line);
     EXPECT_EQ(Forms::Loaded_Count(), 1);
     Forms::Close(Forms::Kind::Search);  // before its walk starts
     TearDown();
@@ -102,6 +102,36 @@ TEST_F(StartUp, ClosedWindowsAreLoadedAfreshAndTheLastOneEndsTheProgram) {
   Forms::Close(Forms::Kind::Main);
   QCoreApplication::processEvents();
   EXPECT_EQ(program.last_window_closed, 1);
+}
+
+// A show from the command line, of a file or of a folder's tree, is all there is: leaving it ends
+// the program, and with a fresh home folder it leaves no settings behind (no menu was loaded to
+// remember its focus, no folder window to remember its options).
+TEST_F(StartUp, ACommandLineShowEndsWithTheProgramAndWritesNoSettings) {
+  const QString tree = dir.filePath("tree");
+  ASSERT_TRUE(QDir().mkpath(tree + "/sub"));
+  const QString picture = tree + "/sub/a.jpg";
+  ASSERT_TRUE(QFile(picture).open(QIODevice::WriteOnly));
+  pictures.Add(picture, {40, 30});
+  const QString show = dir.filePath("show.sli");
+  ASSERT_TRUE(ShowFile::Write(show, {}, {picture}));
+  for (const QString& arg : {show, tree}) {
+    for (const char* app : {Settings::App_Vistabel, Settings::App_Maker})
+      QFile::remove(Settings::Store_File(app));
+    program.last_window_closed = 0;
+    EXPECT_EQ(General::Start_Up(arg), -1);
+    ASSERT_TRUE(QTest::qWaitFor([] { return Forms::IsLoaded(Forms::Kind::Main); }, 10000));
+    Flush_Events();
+    EXPECT_EQ(Forms::Main()->CurrentFile, picture) << arg.toStdString();
+    QTest::keyClick(Forms::Main(), Qt::Key_Escape);
+    Flush_Events();
+    EXPECT_EQ(Forms::Loaded_Count(), 0) << arg.toStdString();
+    EXPECT_EQ(program.last_window_closed, 1) << arg.toStdString();
+    EXPECT_TRUE(program.end_codes.isEmpty());
+    EXPECT_TRUE(msg.shown.isEmpty());
+    EXPECT_FALSE(QFile::exists(Settings::Store_File(Settings::App_Vistabel))) << arg.toStdString();
+    EXPECT_FALSE(QFile::exists(Settings::Store_File(Settings::App_Maker))) << arg.toStdString();
+  }
 }
 
 }  // namespace

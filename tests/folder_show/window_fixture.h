@@ -1,40 +1,35 @@
 // A fixture for the tests of the folder windows (set-up, search): the message, program and picture
-// seams faked, no settings saved, and every window closed and the run file removed after a test.
+// seams faked, a fake navigator, no settings saved, and the window closed and the run file removed
+// after a test.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
-#include "core/settings/settings.h"
-#include "app/forms.h"
 #include "core/general/general.h"
+#include "core/settings/settings.h"
 #include "support/fakes.h"
+#include "support/windows.h"
 
 class Window_Test : public ::testing::Test {
  protected:
-  Window_Test() { seams.msg_box(msg).program(program).pictures(pictures); }
+  Window_Test() { seams.msg_box(msg).program(program).pictures(pictures).navigator(navigator); }
   void SetUp() override {
     Close_All();  // a window closed saves its settings: remove them after
     QFile::remove(Settings::Store_File(Settings::App_Vistabel));
   }
   void TearDown() override { Close_All(); }
+  // Closes the window under test; the test class names it.
+  virtual void Close_Window() = 0;
   void Close_All() {
-    for (auto kind : {Forms::Kind::Search, Forms::Kind::Main, Forms::Kind::Setup, Forms::Kind::Menu})
-      Forms::Close(kind);
+    Close_Window();
     Flush_Events();
     QFile::remove(General::Run_File_Path());
     QDir(General::Run_File_Path()).removeRecursively();
-    General::StartedFromCommandLine = false;
     General::MusicPath.clear();
-  }
-  static void Flush_Events() {
-    for (int i = 0; i < 3; ++i) {
-      QCoreApplication::processEvents();
-      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    navigator.log.clear();
   }
   // The run file's lines; each must end in CR LF.
   static QStringList Run_File_Lines() {
@@ -50,5 +45,6 @@ class Window_Test : public ::testing::Test {
   Fakes::Messages msg;
   Fakes::Program program;
   Fakes::Pictures pictures;
+  Fakes::Navigator navigator;
   Platform::Services::Guard seams;
 };

@@ -9,11 +9,9 @@
 #include <QTest>
 #include <QThreadPool>
 
-#include "menu/menu_frm.h"
-#include "player/picture_box.h"
-#include "core/show_file/show_file.h"
-#include "app/forms.h"
 #include "core/general/general.h"
+#include "core/show_file/show_file.h"
+#include "player/picture_box.h"
 #include "player/player_fixture.h"
 
 namespace {
@@ -37,7 +35,6 @@ TEST_F(Player, PlaysInFileOrderAtTheFilesDelayAndWraps) {
 TEST_F(Player, ANonLoopingShowIsLeftOneStepAfterTheLastPicture) {
   for (QString p : {"/p/1.jpg", "/p/2.jpg"}) pictures.Add(p, {400, 300});
   Main_Frm* f = Play(Show_File(Options("False", "0", "0") + QStringList{"/p/1.jpg", "/p/2.jpg"}));
-  QPointer<Main_Frm> player(f);
   f->Timer1_Timer();
   EXPECT_EQ(f->CurrentFile, "/p/2.jpg");
   EXPECT_TRUE(f->isVisible());
@@ -45,22 +42,16 @@ TEST_F(Player, ANonLoopingShowIsLeftOneStepAfterTheLastPicture) {
   EXPECT_EQ(f->CurrentFile, "/p/1.jpg");  // shown, then the show is left
   flush_events();
   EXPECT_TRUE(player.isNull());
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
-  // Not started from the command line: the menu comes back.
-  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Menu));
-  EXPECT_TRUE(Forms::Menu()->isVisible());
-  EXPECT_EQ(program.last_window_closed, 0);
+  // Back to where the show came from: the menu.
+  EXPECT_EQ(navigator.log, QStringList{"ended menu"});
 
-  // Started from the command line, leaving the show ends the program.
-  Forms::Close(Forms::Kind::Menu);
-  flush_events();
-  program.last_window_closed = 0;
-  General::StartedFromCommandLine = true;
-  f = Play(Show_File(Options("False", "0", "0") + QStringList{"/p/1.jpg"}, "cl.sli"));
+  // Started from the command line, leaving the show says so (the program then ends).
+  f = Play(Show_File(Options("False", "0", "0") + QStringList{"/p/1.jpg"}, "cl.sli"),
+           Platform::Show_Origin::Command_Line);
   f->Timer1_Timer();
   flush_events();
-  EXPECT_EQ(Forms::Loaded_Count(), 0);
-  EXPECT_EQ(program.last_window_closed, 1);
+  EXPECT_FALSE(Playing());
+  EXPECT_EQ(navigator.log.last(), "ended command line");
   EXPECT_TRUE(program.end_codes.isEmpty());
 }
 
@@ -79,7 +70,7 @@ TEST_F(Player, AnInvalidFileIsRefusedAndEndsTheProgram) {
     ASSERT_EQ(msg.shown.size(), 1) << lines.join('|').toStdString();
     EXPECT_EQ(msg.shown[0], (Fakes::Message{"Error, Invaild File!", 16, "Slide Show"}));
     EXPECT_EQ(program.end_codes, QList<int>{1});
-    Forms::Close(Forms::Kind::Main);
+    player->close();
     flush_events();
   }
 }
@@ -121,7 +112,7 @@ TEST_F(Player, AShowWherenothingLoadsSaysSoOnceAndEnds) {
   flush_events();
   ASSERT_EQ(msg.shown.size(), 1);
   EXPECT_EQ(msg.shown[0], (Fakes::Message{"No Vaild Picture Files", 48, "ERROR"}));
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+  EXPECT_FALSE(Playing());
 }
 
 TEST_F(Player, EmptyEntriesShowOnlyTheBackground) {
@@ -136,7 +127,7 @@ TEST_F(Player, EmptyEntriesShowOnlyTheBackground) {
   EXPECT_TRUE(msg.shown.isEmpty());
 
   // An empty play list never indexes past its end.
-  Forms::Close(Forms::Kind::Main);
+  player->close();
   f = Play(Show_File(Options("False", "0", "1"), "empty.sli"));
   for (int i = 0; i < 3; ++i) f->Timer1_Timer();
   f->Forward();
@@ -158,7 +149,7 @@ TEST_F(Player, RunFileIsDeletedOnlyWhenLeavingByTheUsersStepOrAFailure) {
     f->Timer1_Timer();
     f->Timer1_Timer();
     flush_events();
-    EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+    EXPECT_FALSE(Playing());
     EXPECT_TRUE(QFile::exists(run));
   }
   {
@@ -167,7 +158,7 @@ TEST_F(Player, RunFileIsDeletedOnlyWhenLeavingByTheUsersStepOrAFailure) {
     f->Forward();
     f->Forward();
     flush_events();
-    EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+    EXPECT_FALSE(Playing());
     EXPECT_FALSE(QFile::exists(run));
   }
   {

@@ -207,4 +207,31 @@ class Shell final : public Platform::ShellSeam {
   bool opens = true;
 };
 
+// The navigator between the windows: records each request as a line ("play FILE from ORIGIN",
+// "search FOLDER from ORIGIN", "show WINDOW", "ended ORIGIN", "menu closed") and gives the folder
+// window's options as scripted.
+class Navigator final : public Platform::Navigator {
+ public:
+  void Play(const QString& file, Platform::Show_Origin origin) override {
+    log << "play " + file + " from " + Name(origin);
+  }
+  void Search(const QString& folder, Platform::Show_Origin origin) override {
+    log << "search " + folder + " from " + Name(origin);
+  }
+  ShowFile::Options Folder_Options() override { return folder_options; }
+  void Show(Platform::Window window) override {
+    static const char* const names[] = {"menu", "about", "folder window", "maker"};
+    log << QStringLiteral("show ") + names[static_cast<int>(window)];
+  }
+  void Show_Ended(Platform::Show_Origin origin) override { log << "ended " + Name(origin); }
+  void Menu_Closed() override { log << "menu closed"; }
+
+  static QString Name(Platform::Show_Origin origin) {
+    static const char* const names[] = {"menu", "folder window", "maker", "preview", "command line"};
+    return QString::fromLatin1(names[static_cast<int>(origin)]);
+  }
+  QStringList log;
+  ShowFile::Options folder_options;
+};
+
 }  // namespace Fakes

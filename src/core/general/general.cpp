@@ -10,7 +10,6 @@ namespace General {
 int UseMusic = 0;
 QString MusicPath;
 int MusicPlaying = 0;
-bool StartedFromCommandLine = false;
 
 QString StripQuotes(const QString& text) {
   const qsizetype first = text.indexOf(QLatin1Char('"'));

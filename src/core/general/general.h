@@ -11,7 +11,6 @@ namespace General {
 extern int UseMusic;                 // the show being played has background music (nonzero = on)
 extern QString MusicPath;            // full path of the music file
 extern int MusicPlaying;             // 1 once the player started its music: restart it at its end
-extern bool StartedFromCommandLine;  // a file or folder argument started the program
 
 // The text between the first two double quotes, or the text unchanged when it holds fewer than two.
 QString StripQuotes(const QString& text);
