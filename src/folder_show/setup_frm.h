@@ -17,21 +17,9 @@
 
 #include "widgets/colour_picker.h"
 #include "widgets/folder_list.h"
+#include "widgets/music_button.h"
 #include "platform/open_save_dialog.h"
 #include "core/show_file/show_file.h"
-
-// A check box drawn as a button that reports the release of a mouse button inside it, after the
-// click (if any) has changed its state.
-class Music_Button : public QPushButton {
-  Q_OBJECT
- public:
-  explicit Music_Button(QWidget* parent);
- signals:
-  void Released_Inside();
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* event) override;
-};
 
 class Setup_Frm : public QWidget {
   Q_OBJECT

@@ -21,6 +21,7 @@
 #include "core/show_file/maker_file.h"
 #include "platform/services.h"
 #include "widgets/drag_list.h"
+#include "widgets/window_chrome.h"
 #include "widgets/window_options.h"
 
 using Platform::Services;
@@ -109,14 +110,10 @@ Maker_Frm::Maker_Frm() {
   // A sizable border without a maximise button.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  QFont font(QStringLiteral("Arial"));
-  font.setPointSize(8);
-  setFont(font);
+  setFont(Window_Chrome::Standard_Font());
   const Maker_Layout::Places& at = Maker_Layout::Design();
 
-  Close_Btn = new QPushButton(QStringLiteral("Exit"), this);
-  Close_Btn->setGeometry(Twips(315, 7605, 1410, 285));  // below the client area: never seen
-  Close_Btn->setFocusPolicy(Qt::NoFocus);
+  Close_Btn = Window_Chrome::Exit_Button(*this, {315, 7605, 1410, 285});
 
   Music_Fra = new QGroupBox(QStringLiteral("Sound\\Music"), this);
   Music_Btn = new QPushButton(QStringLiteral("..."), Music_Fra);
@@ -124,11 +121,7 @@ Maker_Frm::Maker_Frm() {
   Music_Btn->setToolTip(QStringLiteral("Choose the music file"));
   Music_Txt = new QLineEdit(Music_Fra);
   Music_Txt->setEnabled(false);
-  Music_Chk = new QPushButton(Music_Fra);
-  Music_Chk->setCheckable(true);
-  Music_Chk->setIcon(style()->standardIcon(QStyle::SP_MediaVolume));
-  Music_Chk->setIconSize(QSize(16, 16));
-  Music_Chk->setToolTip(QStringLiteral("Background music"));
+  Music_Chk = new Music_Button(Music_Fra);
 
   cmdDown = new QPushButton(this);
   cmdDown->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
@@ -166,7 +159,7 @@ Maker_Frm::Maker_Frm() {
   Ratio_Chk = mode.Ratio_Chk;
 
   Check1 = new QCheckBox(QStringLiteral("Show Thumbnail"), this);
-  Check1->setFont(QFont(QStringLiteral("Arial"), 8));
+  Check1->setFont(Window_Chrome::Standard_Font());
   Check1->setChecked(true);
 
   Toolbar1 = new QToolBar(this);
@@ -235,7 +228,7 @@ Maker_Frm::Maker_Frm() {
 void Maker_Frm::Form_Load() {
   using namespace Settings;
   Restore_Window_Size();
-  Window_Options::Centre_On_Screen(*this);
+  Window_Chrome::Centre_On_Screen(*this, Window_Options::Outer_Size(*this));
   Image2->hide();
   Init_DragList();
   // Each control takes its value as it would from the user: the label, the enabled state, the
@@ -578,10 +571,7 @@ bool Maker_Frm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Maker_Frm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    Close_Btn->click();
-    return;
-  }
+  if (Window_Chrome::Esc_Clicks(*event, *Close_Btn)) return;
   QWidget::keyPressEvent(event);
 }
 

@@ -25,6 +25,7 @@
 #include "platform/open_save_dialog.h"
 #include "widgets/colour_picker.h"
 #include "widgets/folder_list.h"
+#include "widgets/music_button.h"
 #include "widgets/subclass.h"
 
 class Maker_Frm : public QWidget {
@@ -53,7 +54,7 @@ class Maker_Frm : public QWidget {
   QGroupBox* Music_Fra = nullptr;
   QPushButton* Music_Btn = nullptr;
   QLineEdit* Music_Txt = nullptr;
-  QPushButton* Music_Chk = nullptr;  // a check box drawn as a button
+  Music_Button* Music_Chk = nullptr;
   QPushButton* cmdDown = nullptr;
   QPushButton* cmdUp = nullptr;
   Platform::OpenSaveDialog Dialog1{this};

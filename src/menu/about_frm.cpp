@@ -1,14 +1,13 @@
 #include "menu/about_frm.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScreen>
 
 #include "core/general/general.h"
 #include "menu/menu_icons.h"
 #include "platform/services.h"
+#include "widgets/window_chrome.h"
 
 namespace {
 
@@ -90,9 +89,7 @@ About_Frm::About_Frm() {
                  Arial(9.75, true), Qt::AlignHCenter);
 
   // Below the client area, never seen.
-  Close_Btn = new QPushButton(QStringLiteral("Exit"), this);
-  Close_Btn->setGeometry(Twips(1170, 3375, 1725, 285));
-  Close_Btn->setFocusPolicy(Qt::NoFocus);
+  Close_Btn = Window_Chrome::Exit_Button(*this, {1170, 3375, 1725, 285});
   connect(Close_Btn, &QPushButton::clicked, this, &QWidget::close);
 
   setFixedSize(General::Twips_To_Pixels(3930), General::Twips_To_Pixels(2535));
@@ -100,10 +97,7 @@ About_Frm::About_Frm() {
 
 void About_Frm::Form_Load() {
   // The menu closes before it opens this window: there is no owner, so it is centred on the screen.
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-  }
+  Window_Chrome::Centre_On_Screen(*this, size());
 }
 
 void About_Frm::gotoweb() {
@@ -125,10 +119,7 @@ void About_Frm::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void About_Frm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    Close_Btn->click();
-    return;
-  }
+  if (Window_Chrome::Esc_Clicks(*event, *Close_Btn)) return;
   QWidget::keyPressEvent(event);
 }
 

@@ -1,9 +1,7 @@
 #include "menu/menu_frm.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 #include <cstdio>
 
 #include "core/general/general.h"
@@ -11,6 +9,7 @@
 #include "menu/menu_icons.h"
 #include "platform/services.h"
 #include "widgets/picture_button.h"
+#include "widgets/window_chrome.h"
 
 namespace {
 
@@ -39,9 +38,7 @@ MENU_Frm::MENU_Frm() {
   About_Btn = new Picture_Button(QStringLiteral("About Vistabel"), Menu_Icons::About(), this);
   About_Btn->setGeometry(Twips(3690, 45, 1185, 1140));
   // Below the visible area; it never takes the focus, so Tab stays among the four buttons.
-  Close_Btn = new QPushButton(QStringLiteral("Exit"), this);
-  Close_Btn->setGeometry(Twips(630, 2250, 1725, 285));
-  Close_Btn->setFocusPolicy(Qt::NoFocus);
+  Close_Btn = Window_Chrome::Exit_Button(*this, {630, 2250, 1725, 285});
 
   buttons_ = {Open_Folder_Btn, Make_File_Btn, Open_File_Btn, About_Btn};
   for (Picture_Button* b : buttons_) b->installEventFilter(this);
@@ -60,10 +57,7 @@ void MENU_Frm::Form_Load() {
   // Only the row of buttons is in sight.
   setFixedSize(General::Twips_To_Pixels(Client_Width),
                General::Twips_To_Pixels(Visible_Client_Height));
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-  }
+  Window_Chrome::Centre_On_Screen(*this, size());
   Focus_Index = Settings::Get_Whole(Settings::btnFocus);
 }
 
@@ -88,10 +82,7 @@ bool MENU_Frm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MENU_Frm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    Close_Btn->click();
-    return;
-  }
+  if (Window_Chrome::Esc_Clicks(*event, *Close_Btn)) return;
   QWidget::keyPressEvent(event);
 }
 

@@ -2,15 +2,14 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QScreen>
 
 #include "core/general/general.h"
 #include "core/show_file/show_file.h"
 #include "platform/general.h"
 #include "platform/services.h"
+#include "widgets/window_chrome.h"
 
 using General::Twips_To_Pixels;
 using Platform::Services;
@@ -30,9 +29,7 @@ Search_Frm::Search_Frm() {
   // A fixed border with a close box only.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  QFont font(QStringLiteral("Arial"));
-  font.setPointSize(8);
-  setFont(font);
+  setFont(Window_Chrome::Standard_Font());
 
   Frame1 = new QGroupBox(QStringLiteral("Directory Depth"), this);
   Frame1->setGeometry(Twips(45, 90, 6180, 690));
@@ -46,9 +43,7 @@ Search_Frm::Search_Frm() {
   Label1 = new QLabel(Frame2);
   Label1->setGeometry(Twips(135, 315, 5955, 240));
   Label1->setTextFormat(Qt::PlainText);
-  Close_Btn = new QPushButton(QStringLiteral("Exit"), this);
-  Close_Btn->setGeometry(Twips(45, 1800, 1725, 285));  // below the client area: never seen
-  Close_Btn->setFocusPolicy(Qt::NoFocus);
+  Close_Btn = Window_Chrome::Exit_Button(*this, {45, 1800, 1725, 285});
   connect(Close_Btn, &QPushButton::clicked, this, &Search_Frm::Close_Btn_Click);
 
   Trigger_Timer.setSingleShot(true);
@@ -59,10 +54,7 @@ Search_Frm::Search_Frm() {
 }
 
 void Search_Frm::Form_Load() {
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-  }
+  Window_Chrome::Centre_On_Screen(*this, size());
   StopRequested = false;
 }
 
@@ -182,10 +174,7 @@ void Search_Frm::Stopped(int exit_code) {
 }
 
 void Search_Frm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    Close_Btn->click();
-    return;
-  }
+  if (Window_Chrome::Esc_Clicks(*event, *Close_Btn)) return;
   QWidget::keyPressEvent(event);
 }
 

@@ -2,9 +2,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
 
 #include "widgets/folder_list.h"
@@ -61,15 +59,6 @@ void Tab_Order(std::initializer_list<QWidget*> controls) {
     if (before) QWidget::setTabOrder(before, c);
     before = c;
   }
-}
-
-void Centre_On_Screen(QWidget& window) {
-  QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
-  const QRect area = screen->availableGeometry();
-  const QSize outer = Outer_Size(window);
-  window.move(area.left() + (area.width() - outer.width()) / 2,
-              area.top() + (area.height() - outer.height()) / 2);
 }
 
 void Restore_Folder(Drive_List& drive, Folder_List& folder, const Settings::Key& drive_key,

@@ -58,9 +58,6 @@ Delay_Controls Make_Delay(QGroupBox& frame);
 // Gives the controls the tab order in which they are listed.
 void Tab_Order(std::initializer_list<QWidget*> controls);
 
-// Centres the window (its outer size in the design's sense) on the screen's work area.
-void Centre_On_Screen(QWidget& window);
-
 // Puts the drive list on the saved drive (which moves the folder list to it), then the folder list
 // on the saved folder; when either is gone, both on the root.
 void Restore_Folder(Drive_List& drive, Folder_List& folder, const Settings::Key& drive_key,
