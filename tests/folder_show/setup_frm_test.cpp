@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "core/options/show_options.h"
-#include "folder_show/window_fixture.h"
+#include "support/window_fixture.h"
 
 namespace {
 

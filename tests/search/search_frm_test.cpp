@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QWindow>
 
-#include "folder_show/window_fixture.h"
+#include "support/window_fixture.h"
 
 // The desktop's close box reaches a window through the window system interface, as a spontaneous
 // close event. Qt exports the entry point without a public header.
