@@ -18,97 +18,45 @@
 #include "menu/menu_frm.h"
 #include "player/main_frm.h"
 #include "search/search_frm.h"
-#include "support/fakes.h"
-#include "support/windows.h"
+#include "support/window_fixture.h"
 #include "widgets/picture_button.h"
 
 namespace {
 
-// Shows the window and makes it the active one, as the desktop does when it appears.
-template <class W>
-W* Show_Active(W* w) {
-  w->show();
-  w->activateWindow();
-  EXPECT_TRUE(QTest::qWaitForWindowActive(w));
-  return w;
-}
-
-QByteArray Bytes_Of(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-const QStringList Default_Options = {"Strech=False", "Ratio=1", "Shuff=0",    "Delay=5", "BackCol=0",
-                                     "Loop=1",       "Message=1", "UseMusic=0", "Music="};
-
-class Windows : public ::testing::Test {
+class Windows : public Window_Test {
  protected:
-  Windows() {
-    seams.msg_box(msg).program(program).pictures(pictures).file_dialogs(dialogs).shell(shell);
-    seams.navigator(Forms::Navigator());
-  }
+  Windows() { app_seams.file_dialogs(dialogs).shell(shell).navigator(Forms::Navigator()); }
   void SetUp() override {
-    Close_All();
+    Window_Test::SetUp();
     QFile f(show);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("Strech=True\r\nRatio=1\r\nShuff=0\r\nDelay=5\r\nBackCol=0\r\nLoop=1\r\n"
             "Message=0\r\nUseMusic=0\r\nMusic=\r\n/p/1.jpg\r\n");
     pictures.Add("/p/1.jpg", {200, 100});
   }
-  void TearDown() override { Close_All(); }
-  // Closes every window; removes the settings they saved, the run file and the preview file.
-  void Close_All() {
+  // Closes every window; removes the settings they saved and the preview file.
+  void Close_Window() override {
     for (auto kind : {Forms::Kind::Search, Forms::Kind::Main, Forms::Kind::Setup,
                       Forms::Kind::Maker, Forms::Kind::About, Forms::Kind::Menu})
       Forms::Close(kind);
     Flush_Events();
     for (const char* app : {Settings::App_Vistabel, Settings::App_Maker})
       QFile::remove(Settings::Store_File(app));
-    QFile::remove(General::Run_File_Path());
     QFile::remove(General::Preview_File_Path());
-    General::MusicPath.clear();
   }
   static QString Stored_Focus() {
     return Settings::GetSetting(Settings::App_Vistabel, Settings::Section, "btnFocus", "missing");
   }
-  // Pictures made in the temporary folder, known to the picture seam.
-  void Make(const QStringList& files) {
-    for (const QString& f : Full(files)) {
-      ASSERT_TRUE(QDir().mkpath(QFileInfo(f).path()));
-      ASSERT_TRUE(QFile(f).open(QIODevice::WriteOnly));
-      pictures.Add(f, {40, 30});
-    }
-  }
-  QStringList Full(QStringList relatives) const {
-    for (QString& r : relatives) r = dir.path() + "/" + r;
-    return relatives;
-  }
-  static QStringList Run_File_Lines() {
-    return QString::fromUtf8(Bytes_Of(General::Run_File_Path())).split("\r\n");
-  }
 
-  QTemporaryDir dir;
   const QString show = dir.filePath("holiday.sli");
-  Fakes::Messages msg;
-  Fakes::Program program;
-  Fakes::Pictures pictures;
   Fakes::File_Dialogs dialogs;
   Fakes::Shell shell;
-  Platform::Services::Guard seams;
+  Platform::Services::Guard app_seams;
 };
 
-TEST_F(Windows, ACancelledOpenChangesNothingAChosenFileIsPlayedAndLeavingItBringsTheMenuBack) {
+TEST_F(Windows, AChosenFileIsPlayedAndLeavingItBringsTheMenuBack) {
   MENU_Frm* menu = Show_Active(Forms::Menu());
-  menu->Open_File_Path_Txt = "/earlier.sli";
-  dialogs.answers = {Fakes::File_Dialogs::Cancel(), Fakes::File_Dialogs::Choose(show)};
-  QTest::mouseClick(menu->Open_File_Btn, Qt::LeftButton);
-  Flush_Events();
-  ASSERT_EQ(dialogs.calls.size(), 1);
-  EXPECT_EQ(dialogs.calls[0].record.lpstrTitle, "Open Slide Show File");
-  EXPECT_TRUE(menu->isVisible());
-  EXPECT_EQ(menu->Open_File_Path_Txt, "/earlier.sli");
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
-
+  dialogs.answers = {Fakes::File_Dialogs::Choose(show)};
   QTest::mouseClick(menu->Open_File_Btn, Qt::LeftButton);
   Flush_Events();
   EXPECT_EQ(menu->Open_File_Path_Txt, show);

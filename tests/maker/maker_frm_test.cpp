@@ -21,13 +21,6 @@ namespace {
 
 using Msg = Fakes::Message;
 
-void flush_events() { Flush_Events(); }
-
-QByteArray Bytes_Of(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void Write_File(const QString& path, const QByteArray& bytes) {
   QFile f(path);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -50,7 +43,7 @@ class Maker : public ::testing::Test {
   }
   void TearDown() override {
     Close(maker);
-    flush_events();
+    Flush_Events();
     QFile::remove(General::Preview_File_Path());
   }
   Maker_Frm* Open(const QStringList& entries = {}) {
@@ -234,7 +227,7 @@ TEST_F(Maker, SettingsAreRestoredAndSavedButNotTheList) {
   f->Maintain_Opt->click();
   f->Check1->click();
   f->close();
-  flush_events();
+  Flush_Events();
   EXPECT_TRUE(Settings::Get_Truth(Settings::Maker_Display_Mode));
   EXPECT_EQ(Settings::Get_Whole(Settings::Maker_Delay), 0);
   EXPECT_EQ(Settings::Get_Whole(Settings::Preview), 1);
@@ -273,7 +266,7 @@ TEST_F(Maker, SavesTheShowExactlyAsksBeforeReplacingAndOffersToRunIt) {
   EXPECT_TRUE(navigator.log.isEmpty());
   Click(f, "Save", "run.SLI", {Platform::vbYes});
   EXPECT_EQ(navigator.log, QStringList({"show menu", "play " + Path("run.SLI") + " from maker"}));
-  flush_events();
+  Flush_Events();
   EXPECT_FALSE(Is_Loaded(maker));
 }
 
@@ -350,7 +343,7 @@ TEST_F(Maker, LoadingKeepsWhatItReadBeforeAFaultAndRoundsHalvesToEven) {
     EXPECT_EQ(f->Ratio_Chk->isChecked(), !c.content.startsWith("Strech")) << c.name;
     EXPECT_EQ(f->Picker->Save_Colour->BackColor(), 0) << c.name;
     f->close();
-    flush_events();
+    Flush_Events();
   }
 }
 

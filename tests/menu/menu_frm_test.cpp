@@ -16,15 +16,6 @@
 
 namespace {
 
-// Shows the window and makes it the active one, as the desktop does when it appears.
-template <class W>
-W* Show_Active(W* w) {
-  w->show();
-  w->activateWindow();
-  EXPECT_TRUE(QTest::qWaitForWindowActive(w));
-  return w;
-}
-
 class Menu : public ::testing::Test {
  protected:
   Menu() { seams.msg_box(msg).file_dialogs(dialogs).shell(shell).navigator(navigator); }

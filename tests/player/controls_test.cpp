@@ -78,7 +78,7 @@ TEST_F(Controls, EscAndRightClicksLeaveTheShowAndDeleteTheRunFile) {
     if (how == "right on picture") QTest::mouseClick(f->Image1, Qt::RightButton);
     if (how == "right on label") QTest::mouseClick(f->Paused_lbl, Qt::RightButton);
     if (how == "right on background") QTest::mouseClick(f, Qt::RightButton, {}, QPoint(1, 1));
-    flush_events();
+    Flush_Events();
     EXPECT_FALSE(Playing()) << way.how;
     EXPECT_FALSE(QFile::exists(run)) << way.how;
     EXPECT_EQ(navigator.log.last(), "ended menu") << way.how;
@@ -217,7 +217,7 @@ TEST_F(Controls, BackspaceDropsTheShownPictureExceptWhilePausedOrTheLastOne) {
   for (int i = 0; i < 4; ++i) f->Timer1_Timer();
   f->Remove_Frame();
   EXPECT_EQ(f->CurrentFile, "/p/1.jpg");
-  flush_events();
+  Flush_Events();
   EXPECT_FALSE(Playing());
 }
 
@@ -369,7 +369,7 @@ TEST_F(Controls, MusicThatIsOffMissingOrUnplayable) {
       if (c.expect == Back_To_Maker) EXPECT_EQ(navigator.log.last(), "ended preview");
     }
     Close(player);
-    flush_events();
+    Flush_Events();
   }
 }
 

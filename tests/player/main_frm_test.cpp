@@ -40,7 +40,7 @@ TEST_F(Player, ANonLoopingShowIsLeftOneStepAfterTheLastPicture) {
   EXPECT_TRUE(f->isVisible());
   f->Timer1_Timer();
   EXPECT_EQ(f->CurrentFile, "/p/1.jpg");  // shown, then the show is left
-  flush_events();
+  Flush_Events();
   EXPECT_TRUE(player.isNull());
   // Back to where the show came from: the menu.
   EXPECT_EQ(navigator.log, QStringList{"ended menu"});
@@ -49,7 +49,7 @@ TEST_F(Player, ANonLoopingShowIsLeftOneStepAfterTheLastPicture) {
   f = Play(Show_File(Options("False", "0", "0") + QStringList{"/p/1.jpg"}, "cl.sli"),
            Platform::Show_Origin::Command_Line);
   f->Timer1_Timer();
-  flush_events();
+  Flush_Events();
   EXPECT_FALSE(Playing());
   EXPECT_EQ(navigator.log.last(), "ended command line");
   EXPECT_TRUE(program.end_codes.isEmpty());
@@ -71,7 +71,7 @@ TEST_F(Player, AnInvalidFileIsRefusedAndEndsTheProgram) {
     EXPECT_EQ(msg.shown[0], (Fakes::Message{"Error, Invaild File!", 16, "Slide Show"}));
     EXPECT_EQ(program.end_codes, QList<int>{1});
     player->close();
-    flush_events();
+    Flush_Events();
   }
 }
 
@@ -109,7 +109,7 @@ TEST_F(Player, UnloadablePicturesAreSkippedInTheDirectionOfTravel) {
 TEST_F(Player, AShowWherenothingLoadsSaysSoOnceAndEnds) {
   Main_Frm* f = Play(Show_File(Options("False", "0", "1") + QStringList{"/p/a.jpg", "/p/b.jpg"}));
   Q_UNUSED(f);
-  flush_events();
+  Flush_Events();
   ASSERT_EQ(msg.shown.size(), 1);
   EXPECT_EQ(msg.shown[0], (Fakes::Message{"No Vaild Picture Files", 48, "ERROR"}));
   EXPECT_FALSE(Playing());
@@ -148,7 +148,7 @@ TEST_F(Player, RunFileIsDeletedOnlyWhenLeavingByTheUsersStepOrAFailure) {
     Main_Frm* f = Play(run);
     f->Timer1_Timer();
     f->Timer1_Timer();
-    flush_events();
+    Flush_Events();
     EXPECT_FALSE(Playing());
     EXPECT_TRUE(QFile::exists(run));
   }
@@ -157,7 +157,7 @@ TEST_F(Player, RunFileIsDeletedOnlyWhenLeavingByTheUsersStepOrAFailure) {
     Main_Frm* f = Play(run);
     f->Forward();
     f->Forward();
-    flush_events();
+    Flush_Events();
     EXPECT_FALSE(Playing());
     EXPECT_FALSE(QFile::exists(run));
   }
@@ -167,7 +167,7 @@ TEST_F(Player, RunFileIsDeletedOnlyWhenLeavingByTheUsersStepOrAFailure) {
     Main_Frm* f = Play(other);
     f->Forward();
     f->Forward();
-    flush_events();
+    Flush_Events();
     EXPECT_TRUE(QFile::exists(other));
   }
 }
@@ -184,7 +184,7 @@ TEST_F(Player, ShufflesOnceAtLoad) {
   // Showing the window again does not load the show again.
   f->hide();
   f->show();
-  flush_events();
+  Flush_Events();
   EXPECT_EQ(f->List2.size(), 3);
 }
 
@@ -201,11 +201,11 @@ TEST_F(Player, DecodesOnlyWhatIsSeenAndAgainWhenMoreIsSeen) {
   pictures.loads.clear();
   f->showNormal();
   f->resize(window / 2);
-  flush_events();
+  Flush_Events();
   // A smaller view is covered by what was decoded.
   EXPECT_TRUE(pictures.loads.isEmpty());
   f->resize(window + QSize(200, 100));
-  flush_events();
+  Flush_Events();
   ASSERT_FALSE(pictures.loads.isEmpty());
   EXPECT_EQ(pictures.loads.last().request.clip.size(), f->size());
 }
@@ -231,7 +231,7 @@ TEST_F(Player, TheNextPictureIsDecodedAheadForTheWindowItWillBeShownIn) {
   settle();
   f->showNormal();
   f->resize(f->size() / 2);
-  flush_events();
+  Flush_Events();
   settle();
   before = loads("/p/3.jpg");
   EXPECT_GE(before, 2);

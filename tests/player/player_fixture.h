@@ -12,8 +12,6 @@
 #include "support/fakes.h"
 #include "support/windows.h"
 
-inline void flush_events() { Flush_Events(); }
-
 class Player : public ::testing::Test {
  protected:
   Player() {
@@ -25,7 +23,7 @@ class Player : public ::testing::Test {
   }
   void TearDown() override {
     Close(player);
-    flush_events();
+    Flush_Events();
     QThreadPool::globalInstance()->waitForDone();  // a picture decoded ahead uses the fakes
   }
 
@@ -51,7 +49,7 @@ class Player : public ::testing::Test {
   Main_Frm* Play(const QString& path, Platform::Show_Origin origin = Platform::Show_Origin::Menu) {
     Main_Frm* f = Load(player);
     f->Start(path, origin);
-    flush_events();
+    Flush_Events();
     return f;
   }
   // Whether the player is still loaded: leaving the show closes it.

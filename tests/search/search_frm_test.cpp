@@ -18,23 +18,9 @@ class QWindowSystemInterface {
 
 namespace {
 
-const QStringList Default_Options = {"Strech=False", "Ratio=1", "Shuff=0",    "Delay=5", "BackCol=0",
-                                     "Loop=1",       "Message=1", "UseMusic=0", "Music="};
-
 class Search : public Window_Test {
  protected:
   void Close_Window() override { Close(search); }
-  void Make(const QStringList& files) {
-    for (const QString& f : Full(files)) {
-      ASSERT_TRUE(QDir().mkpath(QFileInfo(f).path()));
-      ASSERT_TRUE(QFile(f).open(QIODevice::WriteOnly));
-      pictures.Add(f, {40, 30});
-    }
-  }
-  QStringList Full(QStringList relatives) const {
-    for (QString& r : relatives) r = dir.path() + "/" + r;
-    return relatives;
-  }
   // Opens the search on `folder` as started from `origin`, and waits until it has closed or the
   // program was ended.
   void Run(const QString& folder,
@@ -56,7 +42,6 @@ class Search : public Window_Test {
     }
   } watcher;
 
-  QTemporaryDir dir;
   QPointer<Search_Frm> search;
 };
 

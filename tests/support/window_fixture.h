@@ -1,12 +1,13 @@
-// A fixture for the tests of the folder windows (set-up, search): the message, program and picture
-// seams faked, a fake navigator, no settings saved, and the window closed and the run file removed
-// after a test.
+// A fixture for the tests of the folder windows (set-up, search) and of the windows together: the
+// message, program and picture seams faked, a fake navigator, pictures in a temporary folder, no
+// settings saved, and the windows closed and the run file removed after a test.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include "core/general/general.h"
 #include "core/settings/settings.h"
@@ -31,6 +32,22 @@ class Window_Test : public ::testing::Test {
     General::MusicPath.clear();
     navigator.log.clear();
   }
+  // The options of a show as the folder window writes them with its default settings.
+  static inline const QStringList Default_Options = {
+      "Strech=False", "Ratio=1", "Shuff=0", "Delay=5", "BackCol=0",
+      "Loop=1",       "Message=1", "UseMusic=0", "Music="};
+  // Pictures made in the temporary folder, known to the picture seam.
+  void Make(const QStringList& files) {
+    for (const QString& f : Full(files)) {
+      ASSERT_TRUE(QDir().mkpath(QFileInfo(f).path()));
+      ASSERT_TRUE(QFile(f).open(QIODevice::WriteOnly));
+      pictures.Add(f, {40, 30});
+    }
+  }
+  QStringList Full(QStringList relatives) const {
+    for (QString& r : relatives) r = dir.path() + "/" + r;
+    return relatives;
+  }
   // The run file's lines; each must end in CR LF.
   static QStringList Run_File_Lines() {
     QFile f(General::Run_File_Path());
@@ -42,6 +59,7 @@ class Window_Test : public ::testing::Test {
     return lines;
   }
 
+  QTemporaryDir dir;
   Fakes::Messages msg;
   Fakes::Program program;
   Fakes::Pictures pictures;

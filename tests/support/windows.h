@@ -1,9 +1,13 @@
-// Windows in the tests of one window, loaded as the program's registry loads them: deleted when
-// closed, their load steps run at once.
+// Windows in the tests of one window, loaded as the program's registry loads them (deleted when
+// closed, their load steps run at once), and what the tests of windows share.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
+#include <QFile>
 #include <QPointer>
+#include <QTest>
 
 // Lets posted events and deferred deletions (closed windows) run.
 inline void Flush_Events() {
@@ -11,6 +15,20 @@ inline void Flush_Events() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
+}
+
+// Shows the window and makes it the active one, as the desktop does when it appears.
+template <class W>
+W* Show_Active(W* w) {
+  w->show();
+  w->activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+  return w;
+}
+
+inline QByteArray Bytes_Of(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // Whether the window in `slot` is loaded: a window that is closing no longer counts.

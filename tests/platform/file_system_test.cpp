@@ -1,5 +1,7 @@
-// The folder walk over the real directory queries: real trees in a temporary folder, with links.
+// The real file system and directory queries: what counts as a file or a folder, and the folder
+// walk over real trees in a temporary folder, with links.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -7,10 +9,35 @@
 #include <QTemporaryDir>
 
 #include "core/folders/folder_walk.h"
+#include "platform/general.h"
 #include "platform/services.h"
 #include "support/walk_recorder.h"
 
 namespace {
+
+TEST(General, WhatCountsAsAFileOrAFolder) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath("show.sli");
+  QFile f(file);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.close();
+  const QString fifo = dir.filePath("pipe");
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const QString link = dir.filePath("link.sli");
+  ASSERT_TRUE(QFile::link(file, link));
+  const QString folder_link = dir.filePath("folder-link");
+  ASSERT_TRUE(QFile::link(dir.path(), folder_link));
+
+  struct { QString path; bool file, folder; } cases[] = {
+      {file, true, false},        {link, true, false},   {dir.path(), false, true},
+      {folder_link, false, true}, {fifo, false, false},  {dir.filePath("missing"), false, false},
+      {"", false, false},         {"/dev/null", false, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(General::FileExists(c.path), c.file) << c.path.toStdString();
+    EXPECT_EQ(General::FolderExists(c.path), c.folder) << c.path.toStdString();
+  }
+}
 
 // A real folder tree in a temporary folder; the files are empty (the walk reads names only).
 class Tree : public ::testing::Test {
