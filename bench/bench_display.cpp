@@ -18,7 +18,8 @@
 #include <vector>
 
 #include "bench/photo.h"
-#include "platform/picture_loader.h"
+#include "core/decode/decode_plan.h"
+#include "platform/services.h"
 
 namespace {
 

@@ -9,12 +9,12 @@
 #include <QThreadPool>
 #include <cstdio>
 
+#include "app/forms.h"
+#include "app/window_navigator.h"
 #include "bench/photo.h"
-#include "menu/menu_frm.h"
+#include "core/show_file/show_file.h"
 #include "platform/services.h"
 #include "player/main_frm.h"
-#include "showfile/show_file.h"
-#include "startup/forms.h"
 
 namespace {
 
@@ -30,10 +30,11 @@ class Synchronous final : public Platform::PictureLoaderSeam {
 
 void Step(benchmark::State& state, bool ahead) {
   Synchronous synchronous;
-  Platform::Services::Scoped seams(nullptr, nullptr, ahead ? nullptr : &synchronous);
-  Forms::Menu()->Open_File_Path_Txt = g_show;
+  Platform::Services::Guard seams;
+  seams.navigator(Forms::Navigator());
+  if (!ahead) seams.pictures(synchronous);
   Main_Frm* player = Forms::Main();
-  player->show();
+  player->Start(g_show, Platform::Show_Origin::Menu);
   for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
   if (player->size() != QSize(1920, 1080)) state.SkipWithError("the screen is not 1920 x 1080");
   for (auto _ : state) {

@@ -13,8 +13,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "search/folder_walk.h"
-#include "startup/general.h"
+#include "core/folders/folder_walk.h"
+#include "core/general/general.h"
+#include "platform/services.h"
 
 namespace {
 

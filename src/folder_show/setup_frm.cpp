@@ -1,24 +1,17 @@
 #include "folder_show/setup_frm.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QResizeEvent>
-#include <QScreen>
-#include <QStyle>
 #include <algorithm>
 
-#include "folder_show/folder_lists.h"
-#include "folder_show/setup_layout.h"
-#include "folder_show/window_options.h"
-#include "menu/menu_frm.h"
+#include "core/folders/folder_lists.h"
+#include "core/general/general.h"
+#include "core/layout/setup_layout.h"
+#include "core/settings/settings.h"
 #include "platform/services.h"
-#include "player/main_frm.h"
-#include "search/search_frm.h"
-#include "settings/settings.h"
-#include "startup/forms.h"
-#include "startup/general.h"
+#include "widgets/window_chrome.h"
+#include "widgets/window_options.h"
 
 using General::Twips_To_Pixels;
 using Platform::Services;
@@ -38,35 +31,14 @@ int Client_Pixels(int outer_twips, int frame_pixels) {
 
 }  // namespace
 
-// ---- Music_Button ----
-
-Music_Button::Music_Button(QWidget* parent) : QPushButton(parent) {
-  setCheckable(true);
-  setIcon(style()->standardIcon(QStyle::SP_MediaVolume));
-  setIconSize(QSize(16, 16));
-  setToolTip(QStringLiteral("Background music"));
-}
-
-void Music_Button::mouseReleaseEvent(QMouseEvent* event) {
-  QPushButton::mouseReleaseEvent(event);  // a click changes the state first
-  const QPointF p = event->position();
-  if (p.x() >= 0 && p.y() >= 0 && p.x() <= width() && p.y() <= height()) emit Released_Inside();
-}
-
-// ---- Setup_Frm ----
-
 Setup_Frm::Setup_Frm() {
   setWindowTitle(QStringLiteral("Slide Show from Folder"));
   // A sizable border without a maximise button.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  QFont font(QStringLiteral("Arial"));
-  font.setPointSize(8);
-  setFont(font);
+  setFont(Window_Chrome::Standard_Font());
 
-  Close_Btn = new QPushButton(QStringLiteral("Exit"), this);
-  Close_Btn->setGeometry(Twips(1440, 6075, 1725, 285));  // below the client area: never seen
-  Close_Btn->setFocusPolicy(Qt::NoFocus);
+  Close_Btn = Window_Chrome::Exit_Button(*this, {1440, 6075, 1725, 285});
   Music_Chk = new Music_Button(this);
   Music_Chk->setGeometry(Twips(4905, 5175, 420, 420));
   Message_Chk = new QCheckBox(QStringLiteral("Display Pause Message"), this);
@@ -137,7 +109,7 @@ Setup_Frm::Setup_Frm() {
 void Setup_Frm::Form_Load() {
   using namespace Settings;
   Restore_Window_Size();
-  Window_Options::Centre_On_Screen(*this);
+  Window_Chrome::Centre_On_Screen(*this, Window_Options::Outer_Size(*this));
   // Each control takes its value as it would from the user: the label, the enabled state.
   (Get_Truth(Display_Mode) ? Maintain_Opt : Strech_Opt)->setChecked(true);
   Option_Click();
@@ -228,10 +200,8 @@ void Setup_Frm::Run_btn_Click() {
   Save_Settings();
   if (Subs_Chk->isChecked()) {
     // The whole tree: the search collects the pictures, even when this folder holds none.
-    Search_Frm* search = Forms::Search();
-    search->Dir_Txt = Dir1->Path();
     hide();
-    search->show();
+    Services::Navigator().Search(Dir1->Path(), Platform::Show_Origin::Folder_Window);
     return;
   }
   if (File1.isEmpty()) {
@@ -249,19 +219,15 @@ void Setup_Frm::Run_btn_Click() {
                               Platform::vbCritical, QStringLiteral("Slide Show"));
     return;
   }
-  Forms::Menu()->Open_File_Path_Txt = run_file;
   hide();
-  Forms::Main()->show();
+  Services::Navigator().Play(run_file, Platform::Show_Origin::Folder_Window);
 }
 
 // ---- the window ----
 
 void Setup_Frm::keyPressEvent(QKeyEvent* event) {
   // Esc is the hidden Exit button's key, Enter the run button's (unless a focused button takes it).
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    Close_Btn->click();
-    return;
-  }
+  if (Window_Chrome::Esc_Clicks(*event, *Close_Btn)) return;
   if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     Run_btn->click();
@@ -309,5 +275,5 @@ void Setup_Frm::closeEvent(QCloseEvent* event) {
   Save_Settings();
   event->accept();
   // The main menu comes back (loaded afresh when it was closed) before this window is gone.
-  Forms::Menu()->show();
+  Services::Navigator().Show(Platform::Window::Menu);
 }

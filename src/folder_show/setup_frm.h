@@ -15,23 +15,11 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "folder_show/colour_picker.h"
-#include "folder_show/folder_list.h"
+#include "widgets/colour_picker.h"
+#include "widgets/folder_list.h"
+#include "widgets/music_button.h"
 #include "platform/open_save_dialog.h"
-#include "showfile/show_file.h"
-
-// A check box drawn as a button that reports the release of a mouse button inside it, after the
-// click (if any) has changed its state.
-class Music_Button : public QPushButton {
-  Q_OBJECT
- public:
-  explicit Music_Button(QWidget* parent);
- signals:
-  void Released_Inside();
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* event) override;
-};
+#include "core/show_file/show_file.h"
 
 class Setup_Frm : public QWidget {
   Q_OBJECT

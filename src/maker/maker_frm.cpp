@@ -13,18 +13,16 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "folder_show/folder_lists.h"
-#include "folder_show/window_options.h"
-#include "maker/drag_list.h"
-#include "maker/maker_file.h"
-#include "maker/maker_layout.h"
-#include "menu/menu_frm.h"
-#include "platform/colours.h"
+#include "core/colour/colours.h"
+#include "core/folders/folder_lists.h"
+#include "core/general/general.h"
+#include "core/layout/maker_layout.h"
+#include "core/settings/settings.h"
+#include "core/show_file/maker_file.h"
 #include "platform/services.h"
-#include "player/main_frm.h"
-#include "settings/settings.h"
-#include "startup/forms.h"
-#include "startup/general.h"
+#include "widgets/drag_list.h"
+#include "widgets/window_chrome.h"
+#include "widgets/window_options.h"
 
 using Platform::Services;
 
@@ -112,14 +110,10 @@ Maker_Frm::Maker_Frm() {
   // A sizable border without a maximise button.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  QFont font(QStringLiteral("Arial"));
-  font.setPointSize(8);
-  setFont(font);
+  setFont(Window_Chrome::Standard_Font());
   const Maker_Layout::Places& at = Maker_Layout::Design();
 
-  Close_Btn = new QPushButton(QStringLiteral("Exit"), this);
-  Close_Btn->setGeometry(Twips(315, 7605, 1410, 285));  // below the client area: never seen
-  Close_Btn->setFocusPolicy(Qt::NoFocus);
+  Close_Btn = Window_Chrome::Exit_Button(*this, {315, 7605, 1410, 285});
 
   Music_Fra = new QGroupBox(QStringLiteral("Sound\\Music"), this);
   Music_Btn = new QPushButton(QStringLiteral("..."), Music_Fra);
@@ -127,11 +121,7 @@ Maker_Frm::Maker_Frm() {
   Music_Btn->setToolTip(QStringLiteral("Choose the music file"));
   Music_Txt = new QLineEdit(Music_Fra);
   Music_Txt->setEnabled(false);
-  Music_Chk = new QPushButton(Music_Fra);
-  Music_Chk->setCheckable(true);
-  Music_Chk->setIcon(style()->standardIcon(QStyle::SP_MediaVolume));
-  Music_Chk->setIconSize(QSize(16, 16));
-  Music_Chk->setToolTip(QStringLiteral("Background music"));
+  Music_Chk = new Music_Button(Music_Fra);
 
   cmdDown = new QPushButton(this);
   cmdDown->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
@@ -169,7 +159,7 @@ Maker_Frm::Maker_Frm() {
   Ratio_Chk = mode.Ratio_Chk;
 
   Check1 = new QCheckBox(QStringLiteral("Show Thumbnail"), this);
-  Check1->setFont(QFont(QStringLiteral("Arial"), 8));
+  Check1->setFont(Window_Chrome::Standard_Font());
   Check1->setChecked(true);
 
   Toolbar1 = new QToolBar(this);
@@ -238,7 +228,7 @@ Maker_Frm::Maker_Frm() {
 void Maker_Frm::Form_Load() {
   using namespace Settings;
   Restore_Window_Size();
-  Window_Options::Centre_On_Screen(*this);
+  Window_Chrome::Centre_On_Screen(*this, Window_Options::Outer_Size(*this));
   Image2->hide();
   Init_DragList();
   // Each control takes its value as it would from the user: the label, the enabled state, the
@@ -306,17 +296,6 @@ QStringList Maker_Frm::Entries() const {
   return entries;
 }
 
-bool Maker_Frm::On_Screen() {
-  const QWidget* maker = Forms::Loaded(Forms::Kind::Maker);
-  return maker && maker->isVisible();
-}
-
-void Maker_Frm::Preview_Ended() {
-  if (QWidget* menu = Forms::Loaded(Forms::Kind::Menu)) menu->hide();
-  const QString preview = General::Preview_File_Path();
-  if (General::FileExists(preview)) Services::Files().Remove_File(preview);
-}
-
 // ---- saving and loading ----
 
 bool Maker_Frm::Save_File(bool preview) {
@@ -361,9 +340,8 @@ bool Maker_Frm::Save_File(bool preview) {
           QStringLiteral("\r\n\r\nWould you like to run this Slide Show now?"),
       Platform::vbYesNo | Platform::vbQuestion, Title);
   if (answer == Platform::vbYes) {
-    Forms::Menu()->Open_File_Path_Txt = target;
     close();  // saves the settings and shows the main menu
-    Forms::Main()->show();
+    Services::Navigator().Play(target, Platform::Show_Origin::Maker);
   }
   return true;
 }
@@ -430,8 +408,7 @@ void Maker_Frm::Toolbar1_ButtonClick(const QString& key) {
   } else if (key == QLatin1String("Preview")) {
     // The player starts only on a preview file that was written whole.
     if (!Save_File(true)) return;
-    Forms::Menu()->Open_File_Path_Txt = General::Preview_File_Path();
-    Forms::Main()->show();
+    Services::Navigator().Play(General::Preview_File_Path(), Platform::Show_Origin::Maker_Preview);
   } else if (key == QLatin1String("Clear")) {
     const int answer = Services::MsgBox().MsgBox(
         QStringLiteral("Do you really want to remove all the files from the loaded images list?"),
@@ -594,10 +571,7 @@ bool Maker_Frm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Maker_Frm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    Close_Btn->click();
-    return;
-  }
+  if (Window_Chrome::Esc_Clicks(*event, *Close_Btn)) return;
   QWidget::keyPressEvent(event);
 }
 
@@ -673,5 +647,5 @@ void Maker_Frm::closeEvent(QCloseEvent* event) {
   List1->Make_Drag_List(false);
   event->accept();
   // The main menu comes back (loaded afresh when it was closed) before this window is gone.
-  Forms::Menu()->show();
+  Services::Navigator().Show(Platform::Window::Menu);
 }

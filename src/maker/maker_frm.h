@@ -21,11 +21,12 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "folder_show/colour_picker.h"
-#include "folder_show/folder_list.h"
-#include "maker/subclass.h"
+#include "core/show_file/show_file.h"
 #include "platform/open_save_dialog.h"
-#include "showfile/show_file.h"
+#include "widgets/colour_picker.h"
+#include "widgets/folder_list.h"
+#include "widgets/music_button.h"
+#include "widgets/subclass.h"
 
 class Maker_Frm : public QWidget {
   Q_OBJECT
@@ -43,11 +44,6 @@ class Maker_Frm : public QWidget {
     Picker->ShowGradient(lMinCol, lMaxCol);
   }
 
-  // The maker is open and on screen: a show playing now is its preview.
-  static bool On_Screen();
-  // A preview has ended: the main menu stays hidden behind the maker and the preview file goes.
-  static void Preview_Ended();
-
   // The show's options as the controls hold them.
   ShowFile::Options Show_Options() const;
   // The picture list's entries, first to last.
@@ -58,7 +54,7 @@ class Maker_Frm : public QWidget {
   QGroupBox* Music_Fra = nullptr;
   QPushButton* Music_Btn = nullptr;
   QLineEdit* Music_Txt = nullptr;
-  QPushButton* Music_Chk = nullptr;  // a check box drawn as a button
+  Music_Button* Music_Chk = nullptr;
   QPushButton* cmdDown = nullptr;
   QPushButton* cmdUp = nullptr;
   Platform::OpenSaveDialog Dialog1{this};

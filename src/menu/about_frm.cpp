@@ -1,17 +1,14 @@
 #include "menu/about_frm.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScreen>
 
-#include "menu/menu_frm.h"
+#include "core/general/general.h"
 #include "menu/menu_icons.h"
 #include "platform/services.h"
-#include "startup/forms.h"
-#include "startup/general.h"
 #include "vistabel_version.h"
+#include "widgets/window_chrome.h"
 
 namespace {
 
@@ -93,9 +90,7 @@ About_Frm::About_Frm() {
                  Arial(9.75, true), Qt::AlignHCenter);
 
   // Below the client area, never seen.
-  Close_Btn = new QPushButton(QStringLiteral("Exit"), this);
-  Close_Btn->setGeometry(Twips(1170, 3375, 1725, 285));
-  Close_Btn->setFocusPolicy(Qt::NoFocus);
+  Close_Btn = Window_Chrome::Exit_Button(*this, {1170, 3375, 1725, 285});
   connect(Close_Btn, &QPushButton::clicked, this, &QWidget::close);
 
   setFixedSize(General::Twips_To_Pixels(3930), General::Twips_To_Pixels(2535));
@@ -103,10 +98,7 @@ About_Frm::About_Frm() {
 
 void About_Frm::Form_Load() {
   // The menu closes before it opens this window: there is no owner, so it is centred on the screen.
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-  }
+  Window_Chrome::Centre_On_Screen(*this, size());
 }
 
 void About_Frm::gotoweb() {
@@ -128,15 +120,12 @@ void About_Frm::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void About_Frm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    Close_Btn->click();
-    return;
-  }
+  if (Window_Chrome::Esc_Clicks(*event, *Close_Btn)) return;
   QWidget::keyPressEvent(event);
 }
 
 void About_Frm::closeEvent(QCloseEvent* event) {
   event->accept();
   // The menu comes back, loaded afresh, before this window is gone: the program goes on.
-  Forms::Menu()->show();
+  Platform::Services::Navigator().Show(Platform::Window::Menu);
 }

@@ -1,24 +1,21 @@
 #include "menu/menu_frm.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 #include <cstdio>
 
-#include "folder_show/setup_frm.h"
-#include "maker/maker_frm.h"
-#include "menu/about_frm.h"
+#include "core/general/general.h"
+#include "core/settings/settings.h"
 #include "menu/menu_icons.h"
-#include "menu/picture_button.h"
-#include "player/main_frm.h"
-#include "settings/settings.h"
-#include "startup/forms.h"
-#include "startup/general.h"
+#include "platform/services.h"
+#include "widgets/picture_button.h"
+#include "widgets/window_chrome.h"
 
 namespace {
 
 using General::Twips;
+using Platform::Services;
+using Platform::Window;
 
 }  // namespace
 
@@ -41,9 +38,7 @@ MENU_Frm::MENU_Frm() {
   About_Btn = new Picture_Button(QStringLiteral("About Vistabel"), Menu_Icons::About(), this);
   About_Btn->setGeometry(Twips(3690, 45, 1185, 1140));
   // Below the visible area; it never takes the focus, so Tab stays among the four buttons.
-  Close_Btn = new QPushButton(QStringLiteral("Exit"), this);
-  Close_Btn->setGeometry(Twips(630, 2250, 1725, 285));
-  Close_Btn->setFocusPolicy(Qt::NoFocus);
+  Close_Btn = Window_Chrome::Exit_Button(*this, {630, 2250, 1725, 285});
 
   buttons_ = {Open_Folder_Btn, Make_File_Btn, Open_File_Btn, About_Btn};
   for (Picture_Button* b : buttons_) b->installEventFilter(this);
@@ -62,10 +57,7 @@ void MENU_Frm::Form_Load() {
   // Only the row of buttons is in sight.
   setFixedSize(General::Twips_To_Pixels(Client_Width),
                General::Twips_To_Pixels(Visible_Client_Height));
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-  }
+  Window_Chrome::Centre_On_Screen(*this, size());
   Focus_Index = Settings::Get_Whole(Settings::btnFocus);
 }
 
@@ -90,21 +82,18 @@ bool MENU_Frm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MENU_Frm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    Close_Btn->click();
-    return;
-  }
+  if (Window_Chrome::Esc_Clicks(*event, *Close_Btn)) return;
   QWidget::keyPressEvent(event);
 }
 
 void MENU_Frm::Open_Folder_Btn_Click() {
   hide();
-  Forms::Setup()->show();
+  Services::Navigator().Show(Window::Folder_Window);
 }
 
 void MENU_Frm::Make_File_Btn_Click() {
   hide();
-  Forms::Maker()->show();
+  Services::Navigator().Show(Window::Maker);
 }
 
 void MENU_Frm::Open_File_Btn_Click() {
@@ -115,13 +104,13 @@ void MENU_Frm::Open_File_Btn_Click() {
   if (Dialog1.FileName().isEmpty()) return;  // cancelled
   Open_File_Path_Txt = Dialog1.FileName();
   hide();
-  Forms::Main()->show();
+  Services::Navigator().Play(Open_File_Path_Txt, Platform::Show_Origin::Menu);
 }
 
 void MENU_Frm::About_Btn_Click() {
   // The menu closes in full (remembering this button) and is loaded afresh when About closes.
   close();
-  Forms::About()->show();
+  Services::Navigator().Show(Window::About);
 }
 
 void MENU_Frm::Close_Btn_Click() { close(); }
@@ -130,9 +119,5 @@ void MENU_Frm::closeEvent(QCloseEvent* event) {
   Settings::Save_Whole(Settings::btnFocus, Focus_Index);
   event->accept();
   // Closing the main menu closes every other window, and so ends the program.
-  Forms::Close(Forms::Kind::Main);
-  Forms::Close(Forms::Kind::Setup);
-  Forms::Close(Forms::Kind::Search);
-  Forms::Close(Forms::Kind::About);
-  Forms::Close(Forms::Kind::Maker);
+  Services::Navigator().Menu_Closed();
 }

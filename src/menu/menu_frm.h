@@ -1,8 +1,8 @@
 // The main menu: a small fixed window with a row of four picture buttons (a show from a folder,
 // making a show file, opening a show file, About). It gives the button that last had the focus the
 // focus again, also across runs, and closing it ends the program.
-// Its hidden box Open_File_Path_Txt hands the show to play to the player: whoever starts a show
-// writes the show file's full path here and then shows the player.
+// Its hidden box Open_File_Path_Txt holds the show file chosen with "Open Slide Show File", which it
+// hands to the player.
 #pragma once
 
 #include <QPushButton>

@@ -109,29 +109,10 @@ class Posix_Directories final : public DirectorySeam {
   }
 };
 
-struct Current {
-  DirectorySeam* directories = nullptr;
-};
-
-Current& current() {
-  static std::unique_ptr<DirectorySeam> real = Make_Posix_Directories();
-  static Current c{real.get()};
-  return c;
-}
-
 }  // namespace
 
 std::unique_ptr<DirectorySeam> Make_Posix_Directories() {
   return std::make_unique<Posix_Directories>();
 }
-
-DirectorySeam& Services::Directories() { return *current().directories; }
-
-Services::Scoped_Directories::Scoped_Directories(DirectorySeam* directories)
-    : directories_(current().directories) {
-  if (directories) current().directories = directories;
-}
-
-Services::Scoped_Directories::~Scoped_Directories() { current().directories = directories_; }
 
 }  // namespace Platform

@@ -40,6 +40,10 @@ struct Current {
   FileSystemSeam* files = nullptr;
   RandomSeam* random = nullptr;
   MusicSeam* music = nullptr;
+  DirectorySeam* directories = nullptr;
+  FileDialogSeam* dialogs = nullptr;
+  ShellSeam* shell = nullptr;
+  Platform::Navigator* navigator = nullptr;  // none until the program or a test puts one in place
 };
 
 Current& current() {
@@ -50,7 +54,11 @@ Current& current() {
   static std::unique_ptr<FileSystemSeam> files = Make_Qt_File_System();
   static StdRandom random;
   static std::unique_ptr<MusicSeam> music = Make_Sdl_Music();
-  static Current c{msg.get(), &program, pictures.get(), files.get(), &random, music.get()};
+  static std::unique_ptr<DirectorySeam> directories = Make_Posix_Directories();
+  static std::unique_ptr<FileDialogSeam> dialogs = Make_Qt_File_Dialogs();
+  static std::unique_ptr<ShellSeam> shell = Make_Qt_Shell();
+  static Current c{msg.get(),  &program,          pictures.get(), files.get(), &random,
+                   music.get(), directories.get(), dialogs.get(),  shell.get()};
   return c;
 }
 
@@ -62,32 +70,45 @@ PictureLoaderSeam& Services::Pictures() { return *current().pictures; }
 FileSystemSeam& Services::Files() { return *current().files; }
 RandomSeam& Services::Random() { return *current().random; }
 MusicSeam& Services::Music() { return *current().music; }
+DirectorySeam& Services::Directories() { return *current().directories; }
+FileDialogSeam& Services::File_Dialogs() { return *current().dialogs; }
+ShellSeam& Services::Shell() { return *current().shell; }
 
-Services::Scoped::Scoped(MsgBoxSeam* msg, ProgramSeam* program, PictureLoaderSeam* pictures,
-                         FileSystemSeam* files, RandomSeam* random, MusicSeam* music) {
-  Current& c = current();
-  msg_ = c.msg;
-  program_ = c.program;
-  pictures_ = c.pictures;
-  files_ = c.files;
-  random_ = c.random;
-  music_ = c.music;
-  if (msg) c.msg = msg;
-  if (program) c.program = program;
-  if (pictures) c.pictures = pictures;
-  if (files) c.files = files;
-  if (random) c.random = random;
-  if (music) c.music = music;
+Navigator& Services::Navigator() {
+  if (!current().navigator) qFatal("Services::Navigator: no navigator has been put in place");
+  return *current().navigator;
 }
 
-Services::Scoped::~Scoped() {
-  Current& c = current();
-  c.msg = msg_;
-  c.program = program_;
-  c.pictures = pictures_;
-  c.files = files_;
-  c.random = random_;
-  c.music = music_;
+Services::Guard::Guard() = default;
+
+Services::Guard::~Guard() {
+  for (auto undo = undo_.rbegin(); undo != undo_.rend(); ++undo) (*undo)();
+}
+
+template <class Seam>
+Services::Guard& Services::Guard::Put(Seam*& slot, Seam& seam) {
+  undo_.push_back([&slot, previous = slot] { slot = previous; });
+  slot = &seam;
+  return *this;
+}
+
+Services::Guard& Services::Guard::msg_box(MsgBoxSeam& seam) { return Put(current().msg, seam); }
+Services::Guard& Services::Guard::program(ProgramSeam& seam) { return Put(current().program, seam); }
+Services::Guard& Services::Guard::pictures(PictureLoaderSeam& seam) {
+  return Put(current().pictures, seam);
+}
+Services::Guard& Services::Guard::files(FileSystemSeam& seam) { return Put(current().files, seam); }
+Services::Guard& Services::Guard::random(RandomSeam& seam) { return Put(current().random, seam); }
+Services::Guard& Services::Guard::music(MusicSeam& seam) { return Put(current().music, seam); }
+Services::Guard& Services::Guard::directories(DirectorySeam& seam) {
+  return Put(current().directories, seam);
+}
+Services::Guard& Services::Guard::file_dialogs(FileDialogSeam& seam) {
+  return Put(current().dialogs, seam);
+}
+Services::Guard& Services::Guard::shell(ShellSeam& seam) { return Put(current().shell, seam); }
+Services::Guard& Services::Guard::navigator(Platform::Navigator& seam) {
+  return Put(current().navigator, seam);
 }
 
 }  // namespace Platform

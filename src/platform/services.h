@@ -1,7 +1,9 @@
 // The seams between the program's logic and everything outside it: message boxes, the end of the
-// program, picture decoding, the file system and the random generator. Each is a small interface
-// with the real Qt implementation installed by default; tests put fakes in place with
-// Services::Scoped.
+// program, picture decoding, the file system, music, the file dialogs, the desktop's shell, the
+// directory queries and the random generator, and the navigator between the windows. Each is a
+// small interface with the real Qt implementation installed by default (the navigator is installed
+// by the program itself); tests put fakes in place with Services::Guard. The seams that the rules
+// take themselves are declared in core (core/seams/seam_types.h).
 #pragma once
 
 #include <QImage>
@@ -10,8 +12,13 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
+
+#include "core/seams/seam_types.h"
+#include "platform/navigator.h"
 
 class QWidget;
 
@@ -38,14 +45,6 @@ class ProgramSeam {
   virtual void End_Program(int code) = 0;
   // The last window of the program has closed: the program ends normally (status 0).
   virtual void Last_Window_Closed() = 0;
-};
-
-// What to decode of a picture: the whole picture is scaled to `scaled` (its own size when equal)
-// and only the part `clip` of that scaled picture is decoded. An empty clip means all of it.
-struct Decode_Request {
-  QSize scaled;
-  QRect clip;
-  friend bool operator==(const Decode_Request&, const Decode_Request&) = default;
 };
 
 class PictureLoaderSeam {
@@ -92,12 +91,6 @@ class MusicSeam {
   virtual std::unique_ptr<MusicGraph> Create_Graph() = 0;
 };
 
-class RandomSeam {
- public:
-  virtual ~RandomSeam() = default;
-  virtual double Uniform() = 0;  // a uniform draw in [0, 1)
-};
-
 // One request to the file dialog facility, in the shape of the classic dialog record: the inputs,
 // and the buffers that the facility fills. A buffer is a string of its full length, NUL characters
 // where nothing was written; lengths are in characters.
@@ -132,35 +125,8 @@ class ShellSeam {
   virtual bool Open_Url(const QString& url) = 0;
 };
 
-// The directory queries of the folder lists and the folder walk.
-// A folder's identity: the same for every path that leads to it (links included).
-struct Folder_Id {
-  std::uint64_t device = 0;
-  std::uint64_t inode = 0;
-  friend bool operator==(const Folder_Id&, const Folder_Id&) = default;
-};
-inline size_t qHash(const Folder_Id& id, size_t seed = 0) noexcept {
-  return seed ^ (id.inode * 0x9E3779B97F4A7C15ull) ^ id.device;
-}
-
-// What one folder holds, listed once, in the order the system gives. Names only, without "." and
-// ".."; a link counts as what it leads to. Names that cannot be written as a path in the locale's
-// file-name encoding are left out, because no file list could name them.
-struct Folder_Listing {
-  bool ok = false;    // the folder could be opened and read
-  Folder_Id id;
-  QStringList folders;
-  QStringList files;  // regular files
-};
-
-class DirectorySeam {
- public:
-  virtual ~DirectorySeam() = default;
-  virtual Folder_Listing List_Folder(const QString& folder) = 0;
-  // The mounted, ready volumes that hold the user's files, as their root paths, the root first.
-  virtual QStringList Volumes() = 0;
-};
-
+// The one holder of the seams: each accessor gives the seam in use, the real implementation unless
+// a Guard has put another in its place.
 class Services {
  public:
   static MsgBoxSeam& MsgBox();
@@ -169,55 +135,38 @@ class Services {
   static FileSystemSeam& Files();
   static RandomSeam& Random();
   static MusicSeam& Music();
-
-  // Installs the given seams (null ones keep the current implementation) for its lifetime.
-  class Scoped {
-   public:
-    Scoped(MsgBoxSeam* msg, ProgramSeam* program, PictureLoaderSeam* pictures = nullptr,
-           FileSystemSeam* files = nullptr, RandomSeam* random = nullptr,
-           MusicSeam* music = nullptr);
-    ~Scoped();
-    Scoped(const Scoped&) = delete;
-    Scoped& operator=(const Scoped&) = delete;
-
-   private:
-    MsgBoxSeam* msg_;
-    ProgramSeam* program_;
-    PictureLoaderSeam* pictures_;
-    FileSystemSeam* files_;
-    RandomSeam* random_;
-    MusicSeam* music_;
-  };
-
   static DirectorySeam& Directories();
-
-  // Installs a directory query (null keeps the current one) for its lifetime.
-  class Scoped_Directories {
-   public:
-    explicit Scoped_Directories(DirectorySeam* directories);
-    ~Scoped_Directories();
-    Scoped_Directories(const Scoped_Directories&) = delete;
-    Scoped_Directories& operator=(const Scoped_Directories&) = delete;
-
-   private:
-    DirectorySeam* directories_;
-  };
-
   static FileDialogSeam& File_Dialogs();
   static ShellSeam& Shell();
+  // How the windows reach each other; the program installs its own at its start (app/main.cpp).
+  static Platform::Navigator& Navigator();
 
-  // Installs a file dialog facility and a shell (null ones keep the current implementation) for
-  // its lifetime.
-  class Scoped_Desktop {
+  // Puts seams in place for its lifetime, each through its own setter, and gives back what it
+  // replaced when it ends; the seams it was not given stay as they are:
+  //   Services::Guard seams;
+  //   seams.msg_box(fake_messages).pictures(fake_pictures);
+  class Guard {
    public:
-    Scoped_Desktop(FileDialogSeam* dialogs, ShellSeam* shell);
-    ~Scoped_Desktop();
-    Scoped_Desktop(const Scoped_Desktop&) = delete;
-    Scoped_Desktop& operator=(const Scoped_Desktop&) = delete;
+    Guard();
+    ~Guard();
+    Guard(const Guard&) = delete;
+    Guard& operator=(const Guard&) = delete;
+
+    Guard& msg_box(MsgBoxSeam& seam);
+    Guard& program(ProgramSeam& seam);
+    Guard& pictures(PictureLoaderSeam& seam);
+    Guard& files(FileSystemSeam& seam);
+    Guard& random(RandomSeam& seam);
+    Guard& music(MusicSeam& seam);
+    Guard& directories(DirectorySeam& seam);
+    Guard& file_dialogs(FileDialogSeam& seam);
+    Guard& shell(ShellSeam& seam);
+    Guard& navigator(Platform::Navigator& seam);
 
    private:
-    FileDialogSeam* dialogs_;
-    ShellSeam* shell_;
+    template <class Seam>
+    Guard& Put(Seam*& slot, Seam& seam);
+    std::vector<std::function<void()>> undo_;  // in the order the seams were put in place
   };
 };
 

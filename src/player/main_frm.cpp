@@ -9,18 +9,15 @@
 #include <QScreen>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include "maker/maker_frm.h"
-#include "menu/menu_frm.h"
-#include "platform/colours.h"
-#include "platform/picture_loader.h"
-#include "player/form_ratio.h"
+#include "core/colour/colours.h"
+#include "core/decode/decode_plan.h"
+#include "core/general/general.h"
+#include "core/play/form_ratio.h"
+#include "core/play/shuffle.h"
+#include "core/show_file/show_file.h"
+#include "platform/general.h"
 #include "player/mouse.h"
 #include "player/picture_box.h"
-#include "player/shuffle.h"
-#include "search/search_frm.h"
-#include "showfile/show_file.h"
-#include "startup/forms.h"
-#include "startup/general.h"
 
 using Platform::Services;
 
@@ -103,11 +100,11 @@ Main_Frm::Main_Frm() {
 Main_Frm::~Main_Frm() = default;
 
 void Main_Frm::Form_Load() {
+  Mouse::Attach(this);
   Mouse_Wheel::HookWheel(this);
   Centre_Paused_Label();
   Paused = false;
   SetTopMostWindow(true);
-  File_Path_Txt = Forms::Menu()->Open_File_Path_Txt;
   // The show starts in full screen.
   setWindowState(Qt::WindowFullScreen);
   Hotkeys_Timer.start();
@@ -115,6 +112,12 @@ void Main_Frm::Form_Load() {
 }
 
 // ---- loading and leaving the show ----
+
+void Main_Frm::Start(const QString& show_file, Platform::Show_Origin origin) {
+  File_Path_Txt = show_file;
+  Origin = origin;
+  show();
+}
 
 void Main_Frm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
@@ -142,7 +145,7 @@ void Main_Frm::Load_Show() {
   p.setColor(QPalette::Window, Platform::Colour_Of(BackCol));
   setPalette(p);
 
-  if (ShuffleOn) Shuffle::Shuffle_List(List2);
+  if (ShuffleOn) Shuffle::Shuffle_List(Services::Random(), List2);
   Cursor = {};
   Show_Pics();
   if (leaving_) return;
@@ -165,20 +168,8 @@ void Main_Frm::Exit_Show() {
   SetTopMostWindow(false);
   Music_Timer.stop();
   close();
-  // The folder set-up window (which saves its settings and shows the menu), the search and About
-  // go too.
-  Forms::Close(Forms::Kind::Setup);
-  Forms::Close(Forms::Kind::Search);
-  Forms::Close(Forms::Kind::About);
-  if (Maker_Frm::On_Screen()) {
-    // The maker's preview: back to the maker as it was, without its preview file.
-    Maker_Frm::Preview_Ended();
-  } else {
-    Forms::Close(Forms::Kind::Maker);  // saves its settings
-    if (!General::StartedFromCommandLine) Forms::Menu()->show();
-  }
-  // Closing the main menu closes every window: the program ends.
-  if (General::StartedFromCommandLine) Forms::Close(Forms::Kind::Menu);
+  // Back to where the show came from: the menu, the maker of a preview, or the program's end.
+  Services::Navigator().Show_Ended(Origin);
 }
 
 void Main_Frm::closeEvent(QCloseEvent* event) {
@@ -304,9 +295,8 @@ void Main_Frm::Search_Here() {
   Music_Timer.stop();
   Mouse::ShowMouse(true);
   close();
-  Search_Frm* search = Forms::Search();
-  search->Dir_Txt = folder;
-  search->show();
+  // The search's show goes back where this one would have gone.
+  Services::Navigator().Search(folder, Origin);
 }
 
 // ---- removing and deleting the shown picture ----
@@ -422,7 +412,7 @@ void Main_Frm::Apply(Play_Steps::Outcome outcome, bool restart_timer) {
 }
 
 qint64 Main_Frm::RandomNumber(qint64 upper, qint64 lower) {
-  return Shuffle::RandomNumber(upper, lower);
+  return Shuffle::RandomNumber(Services::Random(), upper, lower);
 }
 
 // ---- the display step ----
@@ -573,7 +563,7 @@ void Main_Frm::StartPlay() {
     Services::MsgBox().MsgBox(QStringLiteral("Invalid Music file, program will exit."),
                               Platform::vbCritical, QStringLiteral("Slide Show"));
     // A preview goes back to the maker, whose list may not be saved yet.
-    if (Maker_Frm::On_Screen()) {
+    if (Origin == Platform::Show_Origin::Maker_Preview) {
       Exit_Show();
       return;
     }

@@ -1,5 +1,5 @@
-// The player: a full-screen, always-on-top window that plays the show whose path the main menu's
-// Open_File_Path_Txt holds when the player loads.
+// The player: a full-screen, always-on-top window that plays the show file it is started with, and
+// when the show ends goes back to where the show was started from.
 #pragma once
 
 #include <QFuture>
@@ -13,8 +13,8 @@
 #include <memory>
 
 #include "platform/services.h"
-#include "player/fitting.h"
-#include "player/play_steps.h"
+#include "core/play/fitting.h"
+#include "core/play/play_steps.h"
 
 class PictureBox;
 
@@ -26,6 +26,8 @@ class Main_Frm : public QWidget {
 
   // The load steps; Forms runs them right after creating the window.
   void Form_Load();
+  // Shows the window and plays the show file (the hand-over File_Path_Txt), started from `origin`.
+  void Start(const QString& show_file, Platform::Show_Origin origin);
 
   // Public operations.
   qint64 RandomNumber(qint64 upper, qint64 lower);
@@ -47,6 +49,7 @@ class Main_Frm : public QWidget {
   PictureBox* Image1 = nullptr;
   QLabel* Paused_lbl = nullptr;
   QString File_Path_Txt;  // the show being played
+  Platform::Show_Origin Origin = Platform::Show_Origin::Menu;  // where the show was started from
   QStringList List2;      // the play list
   QStringList Shuff_List;
   QTimer Timer1;          // advances the show; an interval of 0 never fires

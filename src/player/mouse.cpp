@@ -9,18 +9,19 @@
 #include <QWidget>
 
 #include "player/main_frm.h"
-#include "startup/forms.h"
 
 namespace Mouse {
 
 namespace {
 bool hidden = false;
-}
+QPointer<QWidget> player_window;
+}  // namespace
+
+void Attach(QWidget* player) { player_window = player; }
 
 void ShowMouse(bool show) {
   hidden = !show;
-  if (QWidget* player = Forms::Loaded(Forms::Kind::Main))
-    player->setCursor(show ? Qt::ArrowCursor : Qt::BlankCursor);
+  if (player_window) player_window->setCursor(show ? Qt::ArrowCursor : Qt::BlankCursor);
 }
 
 bool Hidden() { return hidden; }

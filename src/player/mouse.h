@@ -6,6 +6,8 @@ class QWidget;
 
 namespace Mouse {
 
+// The player window, whose pointer ShowMouse shows and hides (the player gives itself as it loads).
+void Attach(QWidget* player);
 // Shows (true) or hides (false) the pointer over the player window.
 void ShowMouse(bool show = true);
 // Whether the pointer is hidden now.

@@ -2,26 +2,17 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QScreen>
 
-#include "folder_show/setup_frm.h"
-#include "maker/maker_frm.h"
-#include "menu/menu_frm.h"
+#include "core/general/general.h"
+#include "core/show_file/show_file.h"
+#include "platform/general.h"
 #include "platform/services.h"
-#include "player/main_frm.h"
-#include "showfile/show_file.h"
-#include "startup/forms.h"
-#include "startup/general.h"
+#include "widgets/window_chrome.h"
 
 using General::Twips_To_Pixels;
 using Platform::Services;
-
-namespace Search_Bar_Rule {
-Bar Step(int value, int depth) { return {value + depth, depth}; }
-}  // namespace Search_Bar_Rule
 
 namespace {
 
@@ -38,9 +29,7 @@ Search_Frm::Search_Frm() {
   // A fixed border with a close box only.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  QFont font(QStringLiteral("Arial"));
-  font.setPointSize(8);
-  setFont(font);
+  setFont(Window_Chrome::Standard_Font());
 
   Frame1 = new QGroupBox(QStringLiteral("Directory Depth"), this);
   Frame1->setGeometry(Twips(45, 90, 6180, 690));
@@ -54,9 +43,7 @@ Search_Frm::Search_Frm() {
   Label1 = new QLabel(Frame2);
   Label1->setGeometry(Twips(135, 315, 5955, 240));
   Label1->setTextFormat(Qt::PlainText);
-  Close_Btn = new QPushButton(QStringLiteral("Exit"), this);
-  Close_Btn->setGeometry(Twips(45, 1800, 1725, 285));  // below the client area: never seen
-  Close_Btn->setFocusPolicy(Qt::NoFocus);
+  Close_Btn = Window_Chrome::Exit_Button(*this, {45, 1800, 1725, 285});
   connect(Close_Btn, &QPushButton::clicked, this, &Search_Frm::Close_Btn_Click);
 
   Trigger_Timer.setSingleShot(true);
@@ -67,11 +54,14 @@ Search_Frm::Search_Frm() {
 }
 
 void Search_Frm::Form_Load() {
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-  }
+  Window_Chrome::Centre_On_Screen(*this, size());
   StopRequested = false;
+}
+
+void Search_Frm::Start(const QString& folder, Platform::Show_Origin origin) {
+  Dir_Txt = folder;
+  Origin = origin;
+  show();
 }
 
 void Search_Frm::showEvent(QShowEvent* event) {
@@ -135,7 +125,7 @@ void Search_Frm::Search_Folders() {
   // Finish.
   if (!Save_Temp_File()) return;
   close();
-  Forms::Main()->show();
+  Services::Navigator().Play(General::Run_File_Path(), Origin);
 }
 
 void Search_Frm::Get_Files() {
@@ -154,17 +144,16 @@ bool Search_Frm::Save_Temp_File() {
         QStringLiteral("No vaild images found (e.g. *.bmp, *.jpg or *.gif) in Directory!"),
         Platform::vbExclamation, QStringLiteral("Vistabel"));
     // Started from the maker's preview: back to the maker, whose list may not be saved yet.
-    if (Maker_Frm::On_Screen()) {
+    if (Origin == Platform::Show_Origin::Maker_Preview) {
       close();
-      Maker_Frm::Preview_Ended();
+      Services::Navigator().Show_Ended(Origin);
       return false;
     }
     General::End_Program(1);
     return false;
   }
-  // The set-up window holds the options; loading it without showing it fills them from the
-  // settings (and sets the music file).
-  const ShowFile::Options options = Forms::Setup()->Run_Options();
+  // The folder window's options: the open window's, or as the settings hold them.
+  const ShowFile::Options options = Services::Navigator().Folder_Options();
   const QString run_file = General::Run_File_Path();
   if (!ShowFile::Write(run_file, options, List1)) {
     Services::MsgBox().MsgBox(QStringLiteral("Could not write the file\r\n\r\n") + run_file,
@@ -172,24 +161,20 @@ bool Search_Frm::Save_Temp_File() {
     Stopped(1);
     return false;
   }
-  Forms::Menu()->Open_File_Path_Txt = run_file;
   return true;
 }
 
 void Search_Frm::Stopped(int exit_code) {
   close();
-  if (General::StartedFromCommandLine) {
+  if (Origin == Platform::Show_Origin::Command_Line) {
     General::End_Program(exit_code);
     return;
   }
-  Forms::Setup()->show();
+  Services::Navigator().Show(Platform::Window::Folder_Window);
 }
 
 void Search_Frm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    Close_Btn->click();
-    return;
-  }
+  if (Window_Chrome::Esc_Clicks(*event, *Close_Btn)) return;
   QWidget::keyPressEvent(event);
 }
 

@@ -1,7 +1,7 @@
 // The window "Searching Subfolders": walks the folder in Dir_Txt and every folder below it,
-// collects their pictures in walk order, writes them with the set-up window's options into the run
+// collects their pictures in walk order, writes them with the folder window's options into the run
 // file and starts the player. It shows the folder being searched and a bar for the folder depth.
-// Exit, Esc or the close box stop the search: the set-up window comes back, or, after a start from
+// Exit, Esc or the close box stop the search: the folder window comes back, or, after a start from
 // the command line, the program ends.
 #pragma once
 
@@ -15,18 +15,9 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "search/folder_walk.h"
-
-namespace Search_Bar_Rule {
-// The bar after collecting a folder's pictures at depth `depth` (the start folder alone is 1) when
-// it showed `value`: its maximum becomes value + depth, then its value depth.
-struct Bar {
-  int maximum = 0;
-  int value = 0;
-  friend bool operator==(const Bar&, const Bar&) = default;
-};
-Bar Step(int value, int depth);
-}  // namespace Search_Bar_Rule
+#include "core/folders/folder_walk.h"
+#include "core/folders/search_bar.h"
+#include "platform/navigator.h"
 
 class Search_Frm : public QWidget {
   Q_OBJECT
@@ -34,10 +25,13 @@ class Search_Frm : public QWidget {
   Search_Frm();
   // The load steps; Forms runs them right after creating the window.
   void Form_Load();
+  // Shows the window and searches `folder` (the hand-over Dir_Txt); the show it finds is played as
+  // started from `origin`.
+  void Start(const QString& folder, Platform::Show_Origin origin);
 
-  // Writes the run file from List1 and the set-up window's options, and hands it to the player.
-  // False when there was nothing to write (the program is ending) or the file could not be written
-  // (the search then stops).
+  // Writes the run file from List1 and the folder window's options. False when there was nothing
+  // to write (the program is ending, or a preview goes back to the maker) or the file could not be
+  // written (the search then stops).
   bool Save_Temp_File();
   // Collects the pictures of the walk's current folder into List1 (the only place where the walk
   // lets events through).
@@ -50,6 +44,7 @@ class Search_Frm : public QWidget {
   QPushButton* Close_Btn = nullptr;  // "Exit", out of sight: Esc clicks it
   QTimer Trigger_Timer;              // starts the walk once the window is on screen
   QString Dir_Txt;                   // the start folder: every opener writes it
+  Platform::Show_Origin Origin = Platform::Show_Origin::Folder_Window;  // handed on to the show
   QStringList List1;                 // the pictures found, full paths in walk order
   Search_Bar_Rule::Bar Bar_State;    // the depth bar as the walk sets it; shown as it is painted
   bool StopRequested = false;

@@ -4,11 +4,8 @@
 
 #include <QTest>
 
-#include "folder_show/window_fixture.h"
-#include "menu/menu_frm.h"
-#include "menu/picture_button.h"
-#include "player/main_frm.h"
-#include "search/search_frm.h"
+#include "core/options/show_options.h"
+#include "support/window_fixture.h"
 
 namespace {
 
@@ -36,16 +33,17 @@ class Setup : public Window_Test {
     dirs.volumes = {"/", "/media/usb"};  // the second one is not mounted any more
     for (const char* p : {"/a.jpg", "/b.gif", "/Pics/a.jpg", "/Pics/x.JPG"}) pictures.Add(p, {40, 30});
   }
+  Setup() { seams.directories(dirs).file_dialogs(dialogs); }
+  void Close_Window() override { Close(setup); }
   Setup_Frm* Open() {
-    Setup_Frm* f = Forms::Setup();
+    Setup_Frm* f = Load(setup);
     f->show();
     return f;
   }
 
   Fakes::Directories dirs;
   Fakes::File_Dialogs dialogs;
-  Platform::Services::Scoped_Directories directory_seam{&dirs};
-  Platform::Services::Scoped_Desktop desktop{&dialogs, nullptr};
+  QPointer<Setup_Frm> setup;
 };
 
 TEST_F(Setup, SavedSettingsComeBackAndDamagedOrMissingOnesGiveTheDefaults) {
@@ -76,19 +74,16 @@ TEST_F(Setup, SavedSettingsComeBackAndDamagedOrMissingOnesGiveTheDefaults) {
     msg.shown.clear();
     for (const auto& [key, text] : c.saved) SaveSetting(key->app, Section, key->name, text);
     EXPECT_EQ(State(Open()), c.state) << c.saved.size();
+    // A search without the window reads the same options from the settings.
+    EXPECT_EQ(Window_Options::Folder_Show_Options(), setup->Run_Options()) << c.saved.size();
     ASSERT_EQ(msg.shown.size(), c.messages);
     for (const auto& m : msg.shown)
       EXPECT_EQ(m, (Fakes::Message{"Drive /media/usb is not available!", 16, "Invaild Drive"}));
   }
 }
 
-TEST_F(Setup, TheMenuOpensItAndEscSavesEverySettingAndBringsTheMenuBack) {
-  Forms::Menu()->show();
-  Forms::Menu()->Open_Folder_Btn->click();
-  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Setup));
-  Setup_Frm* f = Forms::Setup();
-  EXPECT_TRUE(f->isVisible());
-  EXPECT_FALSE(Forms::Menu()->isVisible());
+TEST_F(Setup, EscSavesEverySettingAndBringsTheMenuBack) {
+  Setup_Frm* f = Open();
   QTest::mouseClick(f->Strech_Opt, Qt::LeftButton);
   EXPECT_TRUE(f->Ratio_Chk->isEnabled());
   f->Ratio_Chk->setChecked(false);
@@ -106,10 +101,8 @@ TEST_F(Setup, TheMenuOpensItAndEscSavesEverySettingAndBringsTheMenuBack) {
   f->resize(500, 380);
   QTest::keyClick(f->Delay_Scroll, Qt::Key_Escape);
   Flush_Events();
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Setup));
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
-  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Menu));
-  EXPECT_TRUE(Forms::Menu()->isVisible());
+  EXPECT_FALSE(Is_Loaded(setup));
+  EXPECT_EQ(navigator.log, QStringList{"show menu"});
   using namespace Settings;
   const std::pair<const Key*, QString> expected[] = {
       {&Display_Mode, "False"}, {&Keep_Ratio, "0"}, {&Delay, "0"}, {&Loop, "0"},
@@ -182,21 +175,11 @@ TEST_F(Setup, RunWritesTheRunFileAndStartsThePlayer) {
       QTest::mouseClick(f->Run_btn, Qt::LeftButton);
     }
     EXPECT_EQ(Run_File_Lines(), c.lines) << c.folder;
-    EXPECT_EQ(Forms::Menu()->Open_File_Path_Txt, General::Run_File_Path());
     EXPECT_FALSE(f->isVisible());
-    ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Main));
-    EXPECT_TRUE(Forms::Main()->isVisible());
+    EXPECT_EQ(navigator.log, QStringList{"play " + General::Run_File_Path() + " from folder window"});
     EXPECT_TRUE(msg.shown.isEmpty());
     EXPECT_EQ(Settings::Get_Text(Settings::Path), c.folder);  // saved first
   }
-  // Leaving the show closes the set-up window too and brings the menu back.
-  QTest::keyClick(Forms::Main(), Qt::Key_Escape);
-  Flush_Events();
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Setup));
-  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Menu));
-  EXPECT_TRUE(Forms::Menu()->isVisible());
-  EXPECT_FALSE(QFile::exists(General::Run_File_Path()));
 }
 
 TEST_F(Setup, AnEmptyFolderIsRefusedWithoutSubfoldersAndSearchedWithThem) {
@@ -207,15 +190,12 @@ TEST_F(Setup, AnEmptyFolderIsRefusedWithoutSubfoldersAndSearchedWithThem) {
   EXPECT_EQ(msg.shown[0], (Fakes::Message{"No Files in Directory!", 48, "ERROR"}));
   EXPECT_TRUE(f->isVisible());
   EXPECT_FALSE(QFile::exists(General::Run_File_Path()));
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+  EXPECT_TRUE(navigator.log.isEmpty());
   f->Subs_Chk->setChecked(true);
   QTest::mouseClick(f->Run_btn, Qt::LeftButton);
   EXPECT_EQ(msg.shown.size(), 1);
   EXPECT_FALSE(f->isVisible());
-  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Search));
-  EXPECT_TRUE(Forms::Search()->isVisible());
-  EXPECT_EQ(Forms::Search()->Dir_Txt, "/Empty");
-  Forms::Close(Forms::Kind::Search);  // before its walk starts
+  EXPECT_EQ(navigator.log, QStringList{"search /Empty from folder window"});
 }
 
 TEST_F(Setup, ARunFileThatCannotBeWrittenIsReportedAndNoShowStarts) {
@@ -226,8 +206,7 @@ TEST_F(Setup, ARunFileThatCannotBeWrittenIsReportedAndNoShowStarts) {
   EXPECT_EQ(msg.shown[0], (Fakes::Message{"Could not write the file\r\n\r\n" + General::Run_File_Path(),
                                           16, "Slide Show"}));
   EXPECT_TRUE(f->isVisible());
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
-  EXPECT_TRUE(Forms::Menu()->Open_File_Path_Txt.isEmpty());
+  EXPECT_TRUE(navigator.log.isEmpty());
 }
 
 TEST_F(Setup, TheHeightIsFixedAndTheWidthHasAMinimum) {

@@ -4,37 +4,22 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <unistd.h>
 
-#include "maker/maker_layout.h"
-#include "menu/menu_frm.h"
-#include "platform/colours.h"
-#include "player/main_frm.h"
-#include "settings/settings.h"
-#include "startup/forms.h"
-#include "startup/general.h"
+#include "core/colour/colours.h"
+#include "core/general/general.h"
+#include "core/layout/maker_layout.h"
+#include "core/settings/settings.h"
 #include "support/fakes.h"
+#include "support/windows.h"
 
 namespace {
 
 using Msg = Fakes::Message;
-
-void flush_events() {
-  for (int i = 0; i < 3; ++i) {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-}
-
-QByteArray Bytes_Of(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void Write_File(const QString& path, const QByteArray& bytes) {
   QFile f(path);
@@ -44,23 +29,25 @@ void Write_File(const QString& path, const QByteArray& bytes) {
 
 class Maker : public ::testing::Test {
  protected:
+  Maker() {
+    seams.msg_box(msg).pictures(pictures).directories(dirs).file_dialogs(dialogs);
+    seams.navigator(navigator);
+  }
   void SetUp() override {
     QFile::remove(Settings::Store_File(Settings::App_Maker));
     QFile::remove(General::Preview_File_Path());
-    General::StartedFromCommandLine = false;
     for (const char* f : {"/a.jpg", "/notes.txt", "/Pics/b.gif", "/Pics/c.bmp", "/Pics/d.JPG"})
       dirs.File(f);
     for (const char* p : {"/a.jpg", "/Pics/b.gif", "/Pics/c.bmp"}) pictures.Add(p, {400, 300}, Qt::red);
     ASSERT_TRUE(tmp.isValid());
   }
   void TearDown() override {
-    for (auto kind : {Forms::Kind::Main, Forms::Kind::Maker, Forms::Kind::Menu}) Forms::Close(kind);
-    flush_events();
+    Close(maker);
+    Flush_Events();
     QFile::remove(General::Preview_File_Path());
   }
   Maker_Frm* Open(const QStringList& entries = {}) {
-    Forms::Menu()->hide();
-    Maker_Frm* f = Forms::Maker();
+    Maker_Frm* f = Load(maker);
     f->show();
     for (const QString& e : entries) f->List1->addItem(e);
     f->Update_Count();
@@ -78,14 +65,13 @@ class Maker : public ::testing::Test {
   QString Path(const QString& name) const { return tmp.filePath(name); }
 
   Fakes::Messages msg;
-  Fakes::Program program;
   Fakes::Pictures pictures;
   Fakes::Directories dirs;
   Fakes::File_Dialogs dialogs;
+  Fakes::Navigator navigator;
+  QPointer<Maker_Frm> maker;
   QTemporaryDir tmp;
-  Platform::Services::Scoped seams{&msg, &program, &pictures};
-  Platform::Services::Scoped_Directories directory_seam{&dirs};
-  Platform::Services::Scoped_Desktop desktop{&dialogs, nullptr};
+  Platform::Services::Guard seams;
 };
 
 // ---- the lists ----
@@ -241,13 +227,14 @@ TEST_F(Maker, SettingsAreRestoredAndSavedButNotTheList) {
   f->Maintain_Opt->click();
   f->Check1->click();
   f->close();
-  flush_events();
+  Flush_Events();
   EXPECT_TRUE(Settings::Get_Truth(Settings::Maker_Display_Mode));
   EXPECT_EQ(Settings::Get_Whole(Settings::Maker_Delay), 0);
   EXPECT_EQ(Settings::Get_Whole(Settings::Preview), 1);
   EXPECT_EQ(Settings::Get_Text(Settings::Maker_Path), "/Pics");
   EXPECT_GT(Settings::Get_Size(Settings::MakerX), 0);
-  EXPECT_EQ(Forms::Maker()->List1->count(), 0);  // a new window starts empty
+  EXPECT_EQ(navigator.log, QStringList{"show menu"});
+  EXPECT_EQ(Open()->List1->count(), 0);  // a new window starts empty
 }
 
 // ---- saving and loading ----
@@ -275,12 +262,12 @@ TEST_F(Maker, SavesTheShowExactlyAsksBeforeReplacingAndOffersToRunIt) {
   EXPECT_TRUE(Bytes_Of(Path("show.sli")).contains("Shuff=0"));
   Click(f, "Save", "show", {Platform::vbYes, Platform::vbNo});
   EXPECT_TRUE(Bytes_Of(Path("show.sli")).contains("Shuff=1"));
-  // Yes: the maker goes and the player gets the file.
+  // Yes: the maker goes (the menu comes back) and the player gets the file.
+  EXPECT_TRUE(navigator.log.isEmpty());
   Click(f, "Save", "run.SLI", {Platform::vbYes});
-  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Main));
-  EXPECT_EQ(Forms::Main()->File_Path_Txt, Path("run.SLI"));
-  flush_events();
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Maker));
+  EXPECT_EQ(navigator.log, QStringList({"show menu", "play " + Path("run.SLI") + " from maker"}));
+  Flush_Events();
+  EXPECT_FALSE(Is_Loaded(maker));
 }
 
 TEST_F(Maker, AFailedSaveSaysSoAndLeavesTheOldFile) {
@@ -356,7 +343,7 @@ TEST_F(Maker, LoadingKeepsWhatItReadBeforeAFaultAndRoundsHalvesToEven) {
     EXPECT_EQ(f->Ratio_Chk->isChecked(), !c.content.startsWith("Strech")) << c.name;
     EXPECT_EQ(f->Picker->Save_Colour->BackColor(), 0) << c.name;
     f->close();
-    flush_events();
+    Flush_Events();
   }
 }
 
@@ -370,56 +357,10 @@ TEST_F(Maker, PreviewWithNoFilesOrAnUnwritableFileStartsNoPlayer) {
   f->Toolbar1_ButtonClick("Preview");
   QDir(General::Preview_File_Path()).removeRecursively();
   EXPECT_EQ(msg.shown, QList<Msg>({{"NO FILES!!!", 48, "ERROR"}, {"Error Saving!", 16, "Slide Show Maker"}}));
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
-}
-
-// Leaving with Esc, unplayable music, and a search ("s") that finds no picture: the message if
-// any, then the maker as it was without the preview file, the menu still hidden.
-TEST_F(Maker, PreviewPlaysTheListAndAlwaysReturnsToTheMaker) {
-  Fakes::Files files;
-  Fakes::Music music;
-  Platform::Services::Scoped seam{nullptr, nullptr, nullptr, &files, nullptr, &music};
-  files.folders = {"/Empty"};
-  dirs.Folder("/Empty");
-  pictures.Add("/Empty/x.jpg", {40, 30});
-  files.files = {"/m.mp3"};
-  music.unplayable.insert("/m.mp3");
-  const struct {
-    Qt::Key key;
-    bool music;
-    QString message;
-  } cases[] = {{Qt::Key_Escape, false, ""},
-               {Qt::Key_unknown, true, "Invalid Music file, program will exit."},
-               {Qt::Key_S, false, "No vaild images found (e.g. *.bmp, *.jpg or *.gif) in Directory!"}};
-  for (const auto& c : cases) {
-    Maker_Frm* f = Open({"/Empty/x.jpg"});
-    if (f->Music_Chk->isChecked() != c.music) f->Music_Chk->click();
-    f->Music_Txt->setText("/m.mp3");
-    msg.shown.clear();
-    files.removed.clear();
-    files.files.insert(General::Preview_File_Path());
-    f->Toolbar1_ButtonClick("Preview");
-    EXPECT_TRUE(Bytes_Of(General::Preview_File_Path()).endsWith("Music=/m.mp3\r\n/Empty/x.jpg\r\n"));
-    flush_events();
-    if (c.key != Qt::Key_unknown) {
-      ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Main)) << c.key;
-      EXPECT_EQ(Forms::Main()->File_Path_Txt, General::Preview_File_Path());
-      QTest::keyClick(Forms::Main(), c.key);
-      QTest::qWaitFor([&] { return msg.shown.size() == (c.message.isEmpty() ? 0 : 1); }, 5000);
-    }
-    flush_events();
-    EXPECT_EQ(msg.shown.size(), c.message.isEmpty() ? 0 : 1) << c.key;
-    if (!msg.shown.isEmpty()) EXPECT_EQ(msg.shown[0].text, c.message);
-    EXPECT_TRUE(program.end_codes.isEmpty());
-    EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
-    EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Search));
-    EXPECT_FALSE(Forms::Menu()->isVisible());
-    EXPECT_TRUE(f->isVisible());
-    EXPECT_EQ(f->List1->count(), 1);
-    EXPECT_TRUE(files.removed.contains(General::Preview_File_Path())) << c.key;
-    f->close();
-    flush_events();
-  }
+  EXPECT_TRUE(navigator.log.isEmpty());
+  // Written whole, the preview file is played as the maker's preview.
+  f->Toolbar1_ButtonClick("Preview");
+  EXPECT_EQ(navigator.log, QStringList{"play " + General::Preview_File_Path() + " from preview"});
 }
 
 }  // namespace

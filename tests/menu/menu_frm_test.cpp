@@ -1,54 +1,28 @@
-// The main menu and the About window on the offscreen platform, with fake seams and a temporary
-// settings store.
+// The main menu and the About window on the offscreen platform, with fake seams, a fake navigator
+// and a temporary settings store.
 #include "menu/menu_frm.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
+#include "core/settings/settings.h"
 #include "menu/about_frm.h"
-#include "menu/picture_button.h"
-#include "player/main_frm.h"
-#include "settings/settings.h"
-#include "startup/forms.h"
-#include "startup/general.h"
 #include "support/fakes.h"
+#include "support/windows.h"
+#include "widgets/picture_button.h"
 
 namespace {
 
-void Flush_Events() {
-  for (int i = 0; i < 3; ++i) {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-}
-
-// Shows the window and makes it the active one, as the desktop does when it appears.
-template <class W>
-W* Show_Active(W* w) {
-  w->show();
-  w->activateWindow();
-  EXPECT_TRUE(QTest::qWaitForWindowActive(w));
-  return w;
-}
-
 class Menu : public ::testing::Test {
  protected:
-  void SetUp() override {
-    QFile::remove(Settings::Store_File(Settings::App_Vistabel));
-    General::StartedFromCommandLine = false;
-    QFile f(show);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("Strech=True\r\nRatio=1\r\nShuff=0\r\nDelay=5\r\nBackCol=0\r\nLoop=1\r\n"
-            "Message=0\r\nUseMusic=0\r\nMusic=\r\n/p/1.jpg\r\n");
-    pictures.Add("/p/1.jpg", {200, 100});
-  }
+  Menu() { seams.msg_box(msg).file_dialogs(dialogs).shell(shell).navigator(navigator); }
+  void SetUp() override { QFile::remove(Settings::Store_File(Settings::App_Vistabel)); }
   void TearDown() override {
-    for (auto kind : {Forms::Kind::Main, Forms::Kind::About, Forms::Kind::Menu}) Forms::Close(kind);
+    Close(about);
+    Close(menu);
     Flush_Events();
     QFile::remove(Settings::Store_File(Settings::App_Vistabel));
   }
@@ -56,19 +30,17 @@ class Menu : public ::testing::Test {
     return Settings::GetSetting(Settings::App_Vistabel, Settings::Section, "btnFocus", "missing");
   }
 
-  QTemporaryDir dir;
-  const QString show = dir.filePath("holiday.sli");
   Fakes::Messages msg;
-  Fakes::Program program;
-  Fakes::Pictures pictures;
   Fakes::File_Dialogs dialogs;
   Fakes::Shell shell;
-  Platform::Services::Scoped seams{&msg, &program, &pictures};
-  Platform::Services::Scoped_Desktop desktop{&dialogs, &shell};
+  Fakes::Navigator navigator;
+  QPointer<MENU_Frm> menu;
+  QPointer<About_Frm> about;
+  Platform::Services::Guard seams;
 };
 
 TEST_F(Menu, OnlyTheFourButtonsAreInSightEachWithItsPicture) {
-  MENU_Frm* menu = Forms::Menu();
+  Load(menu);
   const QPushButton* buttons[] = {menu->Open_Folder_Btn, menu->Make_File_Btn, menu->Open_File_Btn,
                                   menu->About_Btn};
   const QString captions[] = {"Slide Show from Folder", "Make Slide Show File",
@@ -84,7 +56,7 @@ TEST_F(Menu, OnlyTheFourButtonsAreInSightEachWithItsPicture) {
 }
 
 TEST_F(Menu, EscEndsTheProgramAndTheButtonThatHadTheFocusHasItAgainAfterARestart) {
-  MENU_Frm* menu = Show_Active(Forms::Menu());
+  Show_Active(Load(menu));
   EXPECT_EQ(QApplication::focusWidget(), menu->Open_Folder_Btn);  // the very first run
   int ends = 0;
   for (int i : {1, 3, 0}) {
@@ -92,60 +64,43 @@ TEST_F(Menu, EscEndsTheProgramAndTheButtonThatHadTheFocusHasItAgainAfterARestart
     QTest::keyClick(menu->Focus_Button(i), Qt::Key_Escape);
     Flush_Events();
     EXPECT_EQ(Stored_Focus(), QString::number(i));
-    ASSERT_FALSE(Forms::IsLoaded(Forms::Kind::Menu));
-    EXPECT_EQ(program.last_window_closed, ++ends);
-    menu = Show_Active(Forms::Menu());
+    ASSERT_FALSE(Is_Loaded(menu));
+    EXPECT_EQ(navigator.log.count("menu closed"), ++ends);  // every other window closes too
+    Show_Active(Load(menu));
     EXPECT_EQ(QApplication::focusWidget(), menu->Focus_Button(i)) << i;
   }
   // A stored focus is read as a whole number, or the default.
   const std::pair<const char*, int> stored_focus[] = {{"abc", 0}, {"99", 99}, {"2.5", 2}};
   for (const auto& [stored, index] : stored_focus) {
-    Forms::Close(Forms::Kind::Menu);
+    Close(menu);
     Flush_Events();
     Settings::SaveSetting(Settings::App_Vistabel, Settings::Section, "btnFocus", stored);
-    EXPECT_EQ(Forms::Menu()->Focus_Index, index) << stored;
+    EXPECT_EQ(Load(menu)->Focus_Index, index) << stored;
   }
 }
 
-TEST_F(Menu, ACancelledOpenChangesNothingAChosenFileIsPlayedAndLeavingItBringsTheMenuBack) {
-  MENU_Frm* menu = Show_Active(Forms::Menu());
-  menu->Open_File_Path_Txt = "/earlier.sli";
-  dialogs.answers = {Fakes::File_Dialogs::Cancel(), Fakes::File_Dialogs::Choose(show)};
-  QTest::mouseClick(menu->Open_File_Btn, Qt::LeftButton);
-  Flush_Events();
-  ASSERT_EQ(dialogs.calls.size(), 1);
+// Each button asks for its window (the menu hides, or for About closes in full), or, once a file
+// is chosen, for the show; a cancelled choice changes nothing.
+TEST_F(Menu, TheButtonsAskForTheirWindowsOrTheChosenShow) {
+  dialogs.answers = {Fakes::File_Dialogs::Cancel(), Fakes::File_Dialogs::Choose("/s/holiday.sli")};
+  const struct { Picture_Button* MENU_Frm::*button; QStringList log; bool loaded, visible; } cases[] = {
+      {&MENU_Frm::Open_Folder_Btn, {"show folder window"}, true, false},
+      {&MENU_Frm::Make_File_Btn, {"show maker"}, true, false},
+      {&MENU_Frm::Open_File_Btn, {}, true, true},
+      {&MENU_Frm::Open_File_Btn, {"play /s/holiday.sli from menu"}, true, false},
+      {&MENU_Frm::About_Btn, {"menu closed", "show about"}, false, false},
+  };
+  for (const auto& c : cases) {
+    navigator.log.clear();
+    Show_Active(Load(menu));
+    const std::string what = (menu->*c.button)->text().toStdString();
+    QTest::mouseClick(menu->*c.button, Qt::LeftButton);
+    Flush_Events();
+    EXPECT_EQ(navigator.log, c.log) << what;
+    EXPECT_EQ(Is_Loaded(menu), c.loaded) << what;
+    EXPECT_EQ(Is_Loaded(menu) && menu->isVisible(), c.visible) << what;
+  }
   EXPECT_EQ(dialogs.calls[0].record.lpstrTitle, "Open Slide Show File");
-  EXPECT_TRUE(menu->isVisible());
-  EXPECT_EQ(menu->Open_File_Path_Txt, "/earlier.sli");
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
-
-  QTest::mouseClick(menu->Open_File_Btn, Qt::LeftButton);
-  Flush_Events();
-  EXPECT_EQ(menu->Open_File_Path_Txt, show);
-  EXPECT_FALSE(menu->isVisible());
-  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Main));
-  EXPECT_EQ(Forms::Main()->File_Path_Txt, show);
-  QTest::keyClick(Forms::Main(), Qt::Key_Escape);
-  Flush_Events();
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
-  EXPECT_EQ(Forms::Menu(), menu);  // hidden, not closed: the same window comes back
-  EXPECT_TRUE(menu->isVisible());
-  EXPECT_TRUE(msg.shown.isEmpty());
-  EXPECT_EQ(program.last_window_closed, 0);
-}
-
-TEST_F(Menu, AboutClosesTheMenuAndBringsItBackWithTheAboutButtonFocused) {
-  QTest::mouseClick(Show_Active(Forms::Menu())->About_Btn, Qt::LeftButton);
-  Flush_Events();
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Menu));
-  EXPECT_EQ(Stored_Focus(), "3");
-  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::About));
-  QTest::keyClick(Show_Active(Forms::About()), Qt::Key_Escape);
-  Flush_Events();
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::About));
-  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Menu));
-  EXPECT_EQ(QApplication::focusWidget(), Show_Active(Forms::Menu())->About_Btn);
-  EXPECT_EQ(program.last_window_closed, 0);
 }
 
 TEST_F(Menu, AClickOnTheMakersNameAsksTheShellAnyOtherClickOrTheCloseBoxClosesAbout) {
@@ -161,28 +116,19 @@ TEST_F(Menu, AClickOnTheMakersNameAsksTheShellAnyOtherClickOrTheCloseBoxClosesAb
   shell.opens = false;  // the shell cannot open the address: nothing is reported
   for (const auto& c : cases) {
     shell.urls.clear();
-    About_Frm* about = Show_Active(Forms::About());
+    navigator.log.clear();
+    Show_Active(Load(about));
     if (!c.part) about->close();
     else
       QTest::mouseClick(c.part(about), Qt::LeftButton, {},
                         c.at.isNull() ? c.part(about)->rect().center() : c.at);
     Flush_Events();
-    EXPECT_EQ(Forms::IsLoaded(Forms::Kind::About), !c.closes) << c.what;
-    EXPECT_EQ(Forms::IsLoaded(Forms::Kind::Menu) && Forms::Menu()->isVisible(), c.closes) << c.what;
+    EXPECT_EQ(Is_Loaded(about), !c.closes) << c.what;
+    EXPECT_EQ(navigator.log, c.closes ? QStringList{"show menu"} : QStringList{}) << c.what;
     EXPECT_EQ(shell.urls, c.closes ? QStringList{} : QStringList{About_Frm::Web_Address}) << c.what;
     EXPECT_TRUE(msg.shown.isEmpty());
     TearDown();
   }
-}
-
-TEST_F(Menu, ClosingTheMenuClosesEveryOtherWindow) {
-  Forms::Menu()->Open_File_Path_Txt = show;
-  Forms::Main()->show();
-  Flush_Events();
-  Forms::Close(Forms::Kind::Menu);
-  Flush_Events();
-  EXPECT_EQ(Forms::Loaded_Count(), 0);
-  EXPECT_EQ(program.last_window_closed, 1);
 }
 
 }  // namespace

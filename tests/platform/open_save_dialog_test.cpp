@@ -17,8 +17,9 @@ QString Nuls(QString s) { return s.replace(u'|', QChar(0)); }
 
 class Dialog : public ::testing::Test {
  protected:
+  Dialog() { seams.file_dialogs(facility); }
   File_Dialogs facility;
-  Platform::Services::Scoped_Desktop seams{&facility, nullptr};
+  Platform::Services::Guard seams;
   OpenSaveDialog d;
 };
 

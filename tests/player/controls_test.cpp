@@ -6,10 +6,10 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include "core/show_file/show_file.h"
 #include "player/mouse.h"
 #include "player/picture_box.h"
 #include "player/player_fixture.h"
-#include "showfile/show_file.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ TEST_F(Controls, SpaceAndLeftClicksPauseAndResume) {
   EXPECT_FALSE(f->Paused);
   EXPECT_TRUE(f->Timer1.isActive());
   // Without the pause message a click still pauses, with no sign on screen.
-  Forms::Close(Forms::Kind::Main);
+  player->close();
   f = Five("0");
   QTest::mouseClick(f->Image1, Qt::LeftButton);
   EXPECT_TRUE(f->Paused);
@@ -78,10 +78,10 @@ TEST_F(Controls, EscAndRightClicksLeaveTheShowAndDeleteTheRunFile) {
     if (how == "right on picture") QTest::mouseClick(f->Image1, Qt::RightButton);
     if (how == "right on label") QTest::mouseClick(f->Paused_lbl, Qt::RightButton);
     if (how == "right on background") QTest::mouseClick(f, Qt::RightButton, {}, QPoint(1, 1));
-    flush_events();
-    EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main)) << way.how;
+    Flush_Events();
+    EXPECT_FALSE(Playing()) << way.how;
     EXPECT_FALSE(QFile::exists(run)) << way.how;
-    EXPECT_TRUE(Forms::Menu()->isVisible()) << way.how;
+    EXPECT_EQ(navigator.log.last(), "ended menu") << way.how;
   }
 }
 
@@ -212,20 +212,21 @@ TEST_F(Controls, BackspaceDropsTheShownPictureExceptWhilePausedOrTheLastOne) {
   EXPECT_EQ(f->List2.size(), 1);
 
   // Dropping the last picture of a show that does not loop passes its end: the show is left.
-  Forms::Close(Forms::Kind::Main);
+  player->close();
   f = Five("1", "0");
   for (int i = 0; i < 4; ++i) f->Timer1_Timer();
   f->Remove_Frame();
   EXPECT_EQ(f->CurrentFile, "/p/1.jpg");
-  flush_events();
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+  Flush_Events();
+  EXPECT_FALSE(Playing());
 }
 
 // Deleting works on real files in a temporary folder.
 class Deleting : public Controls {
  protected:
-  Platform::Services::Scoped real_files{nullptr, nullptr, nullptr,
-                                        Platform::Make_Qt_File_System().release()};
+  Deleting() { real_files.files(*disk); }
+  std::unique_ptr<Platform::FileSystemSeam> disk = Platform::Make_Qt_File_System();
+  Platform::Services::Guard real_files;
   Main_Frm* Three() {
     for (int i = 1; i <= 3; ++i) {
       paths << dir.filePath(QString("%1.jpg").arg(i));
@@ -329,7 +330,7 @@ TEST_F(Controls, MusicThatIsOffMissingOrUnplayable) {
   pictures.Add("/p/1.jpg", {40, 30});
   const QString song = dir.filePath("song.mp3");
   QFile(song).open(QIODevice::WriteOnly);
-  enum Expect { Silent, Fatal };
+  enum Expect { Silent, Fatal, Back_To_Maker };
   struct { QString use, path; bool render, run, device; Expect expect; } cases[] = {
       {"0", song, true, true, true, Silent},
       {"1", "", true, true, true, Silent},
@@ -338,6 +339,7 @@ TEST_F(Controls, MusicThatIsOffMissingOrUnplayable) {
       {"1", song, true, true, false, Silent},       // no audio device
       {"1", song, false, true, true, Fatal},
       {"1", song, true, false, true, Fatal},
+      {"1", song, false, true, true, Back_To_Maker},  // a preview: the maker's list may be unsaved
   };
   int n = 0;
   for (const auto& c : cases) {
@@ -351,7 +353,9 @@ TEST_F(Controls, MusicThatIsOffMissingOrUnplayable) {
     music.no_device = !c.device;
     Main_Frm* f = Play(Show_File(Options("False", "0", "1", "5", "0", "0", "1", c.use, c.path) +
                                      QStringList{"/p/1.jpg"},
-                                 QString("m%1.sli").arg(n++)));
+                                 QString("m%1.sli").arg(n++)),
+                       c.expect == Back_To_Maker ? Platform::Show_Origin::Maker_Preview
+                                                 : Platform::Show_Origin::Menu);
     EXPECT_FALSE(f->Music_Timer.isActive());
     if (c.expect == Silent) {
       EXPECT_TRUE(music.log.isEmpty());
@@ -360,10 +364,12 @@ TEST_F(Controls, MusicThatIsOffMissingOrUnplayable) {
     } else {
       ASSERT_EQ(msg.shown.size(), 1);
       EXPECT_EQ(msg.shown[0], (Fakes::Message{"Invalid Music file, program will exit.", 16, "Slide Show"}));
-      EXPECT_EQ(program.end_codes, QList<int>{1});
+      EXPECT_EQ(program.end_codes, c.expect == Fatal ? QList<int>{1} : QList<int>{});
+      EXPECT_EQ(Playing(), c.expect == Fatal);
+      if (c.expect == Back_To_Maker) EXPECT_EQ(navigator.log.last(), "ended preview");
     }
-    Forms::Close(Forms::Kind::Main);
-    flush_events();
+    Close(player);
+    Flush_Events();
   }
 }
 

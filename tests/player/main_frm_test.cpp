@@ -9,11 +9,9 @@
 #include <QTest>
 #include <QThreadPool>
 
-#include "menu/menu_frm.h"
+#include "core/general/general.h"
+#include "core/show_file/show_file.h"
 #include "player/picture_box.h"
-#include "showfile/show_file.h"
-#include "startup/forms.h"
-#include "startup/general.h"
 #include "player/player_fixture.h"
 
 namespace {
@@ -37,30 +35,23 @@ TEST_F(Player, PlaysInFileOrderAtTheFilesDelayAndWraps) {
 TEST_F(Player, ANonLoopingShowIsLeftOneStepAfterTheLastPicture) {
   for (QString p : {"/p/1.jpg", "/p/2.jpg"}) pictures.Add(p, {400, 300});
   Main_Frm* f = Play(Show_File(Options("False", "0", "0") + QStringList{"/p/1.jpg", "/p/2.jpg"}));
-  QPointer<Main_Frm> player(f);
   f->Timer1_Timer();
   EXPECT_EQ(f->CurrentFile, "/p/2.jpg");
   EXPECT_TRUE(f->isVisible());
   f->Timer1_Timer();
   EXPECT_EQ(f->CurrentFile, "/p/1.jpg");  // shown, then the show is left
-  flush_events();
+  Flush_Events();
   EXPECT_TRUE(player.isNull());
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
-  // Not started from the command line: the menu comes back.
-  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Menu));
-  EXPECT_TRUE(Forms::Menu()->isVisible());
-  EXPECT_EQ(program.last_window_closed, 0);
+  // Back to where the show came from: the menu.
+  EXPECT_EQ(navigator.log, QStringList{"ended menu"});
 
-  // Started from the command line, leaving the show ends the program.
-  Forms::Close(Forms::Kind::Menu);
-  flush_events();
-  program.last_window_closed = 0;
-  General::StartedFromCommandLine = true;
-  f = Play(Show_File(Options("False", "0", "0") + QStringList{"/p/1.jpg"}, "cl.sli"));
+  // Started from the command line, leaving the show says so (the program then ends).
+  f = Play(Show_File(Options("False", "0", "0") + QStringList{"/p/1.jpg"}, "cl.sli"),
+           Platform::Show_Origin::Command_Line);
   f->Timer1_Timer();
-  flush_events();
-  EXPECT_EQ(Forms::Loaded_Count(), 0);
-  EXPECT_EQ(program.last_window_closed, 1);
+  Flush_Events();
+  EXPECT_FALSE(Playing());
+  EXPECT_EQ(navigator.log.last(), "ended command line");
   EXPECT_TRUE(program.end_codes.isEmpty());
 }
 
@@ -79,8 +70,8 @@ TEST_F(Player, AnInvalidFileIsRefusedAndEndsTheProgram) {
     ASSERT_EQ(msg.shown.size(), 1) << lines.join('|').toStdString();
     EXPECT_EQ(msg.shown[0], (Fakes::Message{"Error, Invaild File!", 16, "Slide Show"}));
     EXPECT_EQ(program.end_codes, QList<int>{1});
-    Forms::Close(Forms::Kind::Main);
-    flush_events();
+    player->close();
+    Flush_Events();
   }
 }
 
@@ -118,10 +109,10 @@ TEST_F(Player, UnloadablePicturesAreSkippedInTheDirectionOfTravel) {
 TEST_F(Player, AShowWherenothingLoadsSaysSoOnceAndEnds) {
   Main_Frm* f = Play(Show_File(Options("False", "0", "1") + QStringList{"/p/a.jpg", "/p/b.jpg"}));
   Q_UNUSED(f);
-  flush_events();
+  Flush_Events();
   ASSERT_EQ(msg.shown.size(), 1);
   EXPECT_EQ(msg.shown[0], (Fakes::Message{"No Vaild Picture Files", 48, "ERROR"}));
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+  EXPECT_FALSE(Playing());
 }
 
 TEST_F(Player, EmptyEntriesShowOnlyTheBackground) {
@@ -136,7 +127,7 @@ TEST_F(Player, EmptyEntriesShowOnlyTheBackground) {
   EXPECT_TRUE(msg.shown.isEmpty());
 
   // An empty play list never indexes past its end.
-  Forms::Close(Forms::Kind::Main);
+  player->close();
   f = Play(Show_File(Options("False", "0", "1"), "empty.sli"));
   for (int i = 0; i < 3; ++i) f->Timer1_Timer();
   f->Forward();
@@ -157,8 +148,8 @@ TEST_F(Player, RunFileIsDeletedOnlyWhenLeavingByTheUsersStepOrAFailure) {
     Main_Frm* f = Play(run);
     f->Timer1_Timer();
     f->Timer1_Timer();
-    flush_events();
-    EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+    Flush_Events();
+    EXPECT_FALSE(Playing());
     EXPECT_TRUE(QFile::exists(run));
   }
   {
@@ -166,8 +157,8 @@ TEST_F(Player, RunFileIsDeletedOnlyWhenLeavingByTheUsersStepOrAFailure) {
     Main_Frm* f = Play(run);
     f->Forward();
     f->Forward();
-    flush_events();
-    EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+    Flush_Events();
+    EXPECT_FALSE(Playing());
     EXPECT_FALSE(QFile::exists(run));
   }
   {
@@ -176,7 +167,7 @@ TEST_F(Player, RunFileIsDeletedOnlyWhenLeavingByTheUsersStepOrAFailure) {
     Main_Frm* f = Play(other);
     f->Forward();
     f->Forward();
-    flush_events();
+    Flush_Events();
     EXPECT_TRUE(QFile::exists(other));
   }
 }
@@ -184,7 +175,8 @@ TEST_F(Player, RunFileIsDeletedOnlyWhenLeavingByTheUsersStepOrAFailure) {
 TEST_F(Player, ShufflesOnceAtLoad) {
   Fakes::Random random;
   random.values = {0.99, 0.99, 0.0};  // first draw picks the last entry, then the last again
-  Platform::Services::Scoped rnd(nullptr, nullptr, nullptr, nullptr, &random);
+  Platform::Services::Guard rnd;
+  rnd.random(random);
   for (QString p : {"/p/a", "/p/b", "/p/c"}) pictures.Add(p, {40, 30});
   Main_Frm* f = Play(Show_File(Options("False", "0", "1", "5", "0", "1") + QStringList{"/p/a", "/p/b", "/p/c"}));
   EXPECT_EQ(f->List2, (QStringList{"/p/c", "/p/a", "/p/b"}));
@@ -192,7 +184,7 @@ TEST_F(Player, ShufflesOnceAtLoad) {
   // Showing the window again does not load the show again.
   f->hide();
   f->show();
-  flush_events();
+  Flush_Events();
   EXPECT_EQ(f->List2.size(), 3);
 }
 
@@ -209,11 +201,11 @@ TEST_F(Player, DecodesOnlyWhatIsSeenAndAgainWhenMoreIsSeen) {
   pictures.loads.clear();
   f->showNormal();
   f->resize(window / 2);
-  flush_events();
+  Flush_Events();
   // A smaller view is covered by what was decoded.
   EXPECT_TRUE(pictures.loads.isEmpty());
   f->resize(window + QSize(200, 100));
-  flush_events();
+  Flush_Events();
   ASSERT_FALSE(pictures.loads.isEmpty());
   EXPECT_EQ(pictures.loads.last().request.clip.size(), f->size());
 }
@@ -239,7 +231,7 @@ TEST_F(Player, TheNextPictureIsDecodedAheadForTheWindowItWillBeShownIn) {
   settle();
   f->showNormal();
   f->resize(f->size() / 2);
-  flush_events();
+  Flush_Events();
   settle();
   before = loads("/p/3.jpg");
   EXPECT_GE(before, 2);

@@ -3,36 +3,28 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QPointer>
 #include <QTemporaryDir>
+#include <QThreadPool>
 
-#include "menu/menu_frm.h"
+#include "core/general/general.h"
 #include "player/main_frm.h"
-#include "startup/forms.h"
-#include "startup/general.h"
 #include "support/fakes.h"
-
-inline void flush_events() {
-  for (int i = 0; i < 3; ++i) {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-}
+#include "support/windows.h"
 
 class Player : public ::testing::Test {
  protected:
+  Player() {
+    seams.msg_box(msg).program(program).pictures(pictures).music(music).navigator(navigator);
+  }
   void SetUp() override {
-    General::StartedFromCommandLine = false;
     General::UseMusic = 0;
     General::MusicPath.clear();
   }
   void TearDown() override {
-    Forms::Close(Forms::Kind::Main);
-    Forms::Close(Forms::Kind::Menu);
-    flush_events();
-    General::StartedFromCommandLine = false;
+    Close(player);
+    Flush_Events();
+    QThreadPool::globalInstance()->waitForDone();  // a picture decoded ahead uses the fakes
   }
 
   // Writes a show file with these lines (CR LF) and returns its path.
@@ -52,14 +44,16 @@ class Player : public ::testing::Test {
             "Music=" + music};
   }
 
-  // Starts the player on `path` as the menu would, and waits until the show is loaded.
-  Main_Frm* Play(const QString& path) {
-    Forms::Menu()->Open_File_Path_Txt = path;
-    Main_Frm* f = Forms::Main();
-    f->show();
-    flush_events();
+  // Starts the player on `path` as the menu would (or from `origin`), and waits until the show is
+  // loaded.
+  Main_Frm* Play(const QString& path, Platform::Show_Origin origin = Platform::Show_Origin::Menu) {
+    Main_Frm* f = Load(player);
+    f->Start(path, origin);
+    Flush_Events();
     return f;
   }
+  // Whether the player is still loaded: leaving the show closes it.
+  bool Playing() const { return Is_Loaded(player); }
 
   QTemporaryDir dir;
   Fakes::Messages msg;
@@ -67,5 +61,7 @@ class Player : public ::testing::Test {
   Fakes::Pictures pictures;
   Fakes::Files files;
   Fakes::Music music;
-  Platform::Services::Scoped seams{&msg, &program, &pictures, nullptr, nullptr, &music};
+  Fakes::Navigator navigator;
+  QPointer<Main_Frm> player;
+  Platform::Services::Guard seams;
 };

@@ -5,10 +5,7 @@
 #include <QTest>
 #include <QWindow>
 
-#include "folder_show/setup_frm.h"
-#include "folder_show/window_fixture.h"
-#include "menu/menu_frm.h"
-#include "player/main_frm.h"
+#include "support/window_fixture.h"
 
 // The desktop's close box reaches a window through the window system interface, as a spontaneous
 // close event. Qt exports the entry point without a public header.
@@ -21,30 +18,18 @@ class QWindowSystemInterface {
 
 namespace {
 
-const QStringList Default_Options = {"Strech=False", "Ratio=1", "Shuff=0",    "Delay=5", "BackCol=0",
-                                     "Loop=1",       "Message=1", "UseMusic=0", "Music="};
-
 class Search : public Window_Test {
  protected:
-  void Make(const QStringList& files) {
-    for (const QString& f : Full(files)) {
-      ASSERT_TRUE(QDir().mkpath(QFileInfo(f).path()));
-      ASSERT_TRUE(QFile(f).open(QIODevice::WriteOnly));
-      pictures.Add(f, {40, 30});
-    }
-  }
-  QStringList Full(QStringList relatives) const {
-    for (QString& r : relatives) r = dir.path() + "/" + r;
-    return relatives;
-  }
-  // Opens the search on `folder` and waits until it has closed or the program was ended.
-  void Run(const QString& folder) {
-    Search_Frm* s = Forms::Search();
-    s->Dir_Txt = folder;
+  void Close_Window() override { Close(search); }
+  // Opens the search on `folder` as started from `origin`, and waits until it has closed or the
+  // program was ended.
+  void Run(const QString& folder,
+           Platform::Show_Origin origin = Platform::Show_Origin::Folder_Window) {
+    Search_Frm* s = Load(search);
     s->installEventFilter(&watcher);
-    s->show();
+    s->Start(folder, origin);
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return !Forms::IsLoaded(Forms::Kind::Search) || !program.end_codes.isEmpty(); }, 10000));
+        [&] { return !Is_Loaded(search) || !program.end_codes.isEmpty(); }, 10000));
     Flush_Events();
   }
   // Notes the depth bar on screen as the search window closes.
@@ -57,27 +42,25 @@ class Search : public Window_Test {
     }
   } watcher;
 
-  QTemporaryDir dir;
+  QPointer<Search_Frm> search;
 };
 
 TEST_F(Search, TheTreesPicturesArePlayedInWalkOrder) {
   Make({"s.jpg", "A/a.jpg", "A/A1/a1.GIF", "B/b.bmp", "B/notes.txt"});
-  Settings::Save_Whole(Settings::Delay, 0);  // the set-up window's options are used
-  Run(dir.path());
+  navigator.folder_options.Ratio = true;  // the folder window's options are used
+  navigator.folder_options.Loop = navigator.folder_options.Message = true;
+  navigator.folder_options.Delay = 0;
+  Run(dir.path(), Platform::Show_Origin::Command_Line);
   EXPECT_TRUE(msg.shown.isEmpty());
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Search));
-  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Main));
-  EXPECT_TRUE(Forms::Main()->isVisible());
-  EXPECT_EQ(Forms::Menu()->Open_File_Path_Txt, General::Run_File_Path());
+  EXPECT_FALSE(Is_Loaded(search));
+  // The show goes on as started where the search was.
+  EXPECT_EQ(navigator.log, QStringList{"play " + General::Run_File_Path() + " from command line"});
   const QStringList walked = Full({"s.jpg", "A/a.jpg", "A/A1/a1.GIF", "B/b.bmp"});
   QStringList expected = Default_Options;
   expected[3] = "Delay=0";
   EXPECT_EQ(Run_File_Lines(), expected + walked);
-  EXPECT_EQ(Forms::Main()->List2, walked);
   // The depth bar: start 1, A 2, A1 3, B 2; its maximum grows by the depth each time.
   EXPECT_EQ(watcher.bar, (Search_Bar_Rule::Bar{5, 2}));
-  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Setup));
-  EXPECT_FALSE(Forms::Setup()->isVisible());  // loaded for its options only
 }
 
 TEST_F(Search, ATreeWithoutPicturesEndsTheProgram) {
@@ -87,7 +70,7 @@ TEST_F(Search, ATreeWithoutPicturesEndsTheProgram) {
                            {"No vaild images found (e.g. *.bmp, *.jpg or *.gif) in Directory!", 48, "Vistabel"}}));
   EXPECT_EQ(program.end_codes, QList<int>{1});
   EXPECT_FALSE(QFile::exists(General::Run_File_Path()));
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+  EXPECT_TRUE(navigator.log.isEmpty());
 }
 
 // Stopped by Esc or the close box while A is listed, or by a run file that cannot be written: the
@@ -102,18 +85,19 @@ TEST_F(Search, StopsBringTheSetUpWindowBackOrEndTheProgram) {
   const Case cases[] = {{Esc, false, {}}, {Esc, true, {0}}, {Close_Box, false, {}},
                         {Unwritable, false, {}}, {Unwritable, true, {1}}};
   Fakes::Directories dirs;
-  Platform::Services::Scoped_Directories directory_seam{&dirs};
+  Platform::Services::Guard directory_seam;
+  directory_seam.directories(dirs);
+  using Platform::Show_Origin;
   for (const char* f : {"/t/s.jpg", "/t/A/a.jpg", "/t/A/A1/a1.jpg", "/t/B/b.jpg"}) dirs.File(f);
   for (const Case& c : cases) {
     Close_All();
     msg.shown.clear();
     program.end_codes.clear();
     dirs.listed.clear();
-    General::StartedFromCommandLine = c.command_line;
     if (c.how == Unwritable) ASSERT_TRUE(QDir().mkpath(General::Run_File_Path()));
     dirs.on_list = [&](const QString& folder) {
-      if (folder != "/t/A" || !Forms::IsLoaded(Forms::Kind::Search)) return;
-      Search_Frm* s = Forms::Search();
+      if (folder != "/t/A" || !Is_Loaded(search)) return;
+      Search_Frm* s = search;
       if (c.how == Esc)
         QCoreApplication::postEvent(s, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
       if (c.how != Close_Box) return;
@@ -122,15 +106,12 @@ TEST_F(Search, StopsBringTheSetUpWindowBackOrEndTheProgram) {
       EXPECT_TRUE(s->isVisible());
       EXPECT_TRUE(s->StopRequested);
     };
-    Run("/t");
+    Run("/t", c.command_line ? Show_Origin::Command_Line : Show_Origin::Folder_Window);
     EXPECT_EQ(program.end_codes, c.end_codes) << c.how;
-    EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
     EXPECT_FALSE(QFileInfo(General::Run_File_Path()).isFile());
-    if (!c.command_line) {
-      EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Search));
-      ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Setup));
-      EXPECT_TRUE(Forms::Setup()->isVisible()) << c.how;
-    }
+    EXPECT_EQ(navigator.log, c.command_line ? QStringList{} : QStringList{"show folder window"})
+        << c.how;
+    if (!c.command_line) EXPECT_FALSE(Is_Loaded(search));
     if (c.how == Unwritable) {
       EXPECT_EQ(msg.shown, (QList<Fakes::Message>{
                                {"Could not write the file\r\n\r\n" + General::Run_File_Path(), 16, "Slide Show"}}));
@@ -140,35 +121,6 @@ TEST_F(Search, StopsBringTheSetUpWindowBackOrEndTheProgram) {
       EXPECT_FALSE(dirs.listed.contains("/t/B")) << c.how;
     }
   }
-}
-
-// "s" in a show searches the shown picture's folder; nothing happens on an empty show or for a
-// folder that is gone, nor for "S".
-TEST_F(Search, TheSearchKeyStartsANewShowOfTheShownPicturesFolder) {
-  Make({"trip/day1/a.jpg", "trip/day1/b.jpg", "trip/day1/more/c.jpg", "trip/other/d.jpg"});
-  pictures.Add("/gone/away/x.jpg", {10, 10});
-  const QString show = dir.path() + "/show.sli";
-  const QStringList shows[] = {{}, {"/gone/away/x.jpg"}, Full({"trip/day1/b.jpg", "trip/other/d.jpg"})};
-  for (const QStringList& list : shows) {
-    Close_All();
-    QFile f(show);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    for (const QString& l : Default_Options + list) f.write(l.toUtf8() + "\r\n");
-    f.close();
-    Forms::Menu()->Open_File_Path_Txt = show;
-    Forms::Main()->show();
-    Flush_Events();
-    QTest::keyClick(Forms::Main(), 'S');
-    EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Search));
-    QTest::keyClick(Forms::Main(), 's');
-    Flush_Events();
-    EXPECT_EQ(Forms::IsLoaded(Forms::Kind::Search), list.size() == 2) << list.join(",").toStdString();
-  }
-  EXPECT_EQ(Forms::Search()->Dir_Txt, dir.path() + "/trip/day1");
-  EXPECT_FALSE(General::StartedFromCommandLine);
-  ASSERT_TRUE(QTest::qWaitFor([] { return Forms::IsLoaded(Forms::Kind::Main); }, 10000));
-  Flush_Events();
-  EXPECT_EQ(Forms::Main()->List2, Full({"trip/day1/a.jpg", "trip/day1/b.jpg", "trip/day1/more/c.jpg"}));
 }
 
 }  // namespace

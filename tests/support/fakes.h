@@ -1,4 +1,5 @@
-// Fake seams for tests: they record what the program asked and answer as scripted.
+// Fake seams for tests: they record what the program asked and answer as scripted. The fakes of
+// the seams that the rules take themselves are in core_fakes.h.
 #pragma once
 
 #include <QHash>
@@ -14,6 +15,7 @@
 #include <functional>
 
 #include "platform/services.h"
+#include "support/core_fakes.h"
 
 namespace Fakes {
 
@@ -143,19 +145,6 @@ class Music final : public Platform::MusicSeam {
   int graphs = 0;
 };
 
-// Draws from a fixed cycle of values.
-class Random final : public Platform::RandomSeam {
- public:
-  double Uniform() override {
-    if (values.empty()) return 0.0;
-    const double v = values[next % values.size()];
-    ++next;
-    return v;
-  }
-  std::vector<double> values;
-  size_t next = 0;
-};
-
 // A file dialog facility: records the record of each call and answers from a script. An answer
 // fills the record as the user's choice would (or cancels); with no answer left the user cancels.
 class File_Dialogs final : public Platform::FileDialogSeam {
@@ -218,67 +207,31 @@ class Shell final : public Platform::ShellSeam {
   bool opens = true;
 };
 
-
-// A folder tree in memory for the directory queries. Paths use "/"; adding a file or a folder adds
-// the folders above it. A link is a folder entry that leads to another folder: listing it lists
-// that folder, with that folder's identity.
-class Directories final : public Platform::DirectorySeam {
+// The navigator between the windows: records each request as a line ("play FILE from ORIGIN",
+// "search FOLDER from ORIGIN", "show WINDOW", "ended ORIGIN", "menu closed") and gives the folder
+// window's options as scripted.
+class Navigator final : public Platform::Navigator {
  public:
-  void Folder(const QString& path) {
-    for (QString p = path;;) {
-      folders[p];
-      if (p == "/") return;
-      const QString parent = Parent(p);
-      const bool known = folders.contains(parent);
-      folders[parent].folders.insert(Name(p));
-      if (known) return;
-      p = parent;
-    }
+  void Play(const QString& file, Platform::Show_Origin origin) override {
+    log << "play " + file + " from " + Name(origin);
   }
-  void File(const QString& path) {
-    Folder(Parent(path));
-    folders[Parent(path)].files.push_back(Name(path));
+  void Search(const QString& folder, Platform::Show_Origin origin) override {
+    log << "search " + folder + " from " + Name(origin);
   }
-  void Link(const QString& path, const QString& target) {
-    Folder(Parent(path));
-    folders[Parent(path)].folders.insert(Name(path));
-    links.insert(path, target);
+  ShowFile::Options Folder_Options() override { return folder_options; }
+  void Show(Platform::Window window) override {
+    static const char* const names[] = {"menu", "about", "folder window", "maker"};
+    log << QStringLiteral("show ") + names[static_cast<int>(window)];
   }
-  Platform::Folder_Listing List_Folder(const QString& folder) override {
-    listed.push_back(folder);
-    if (on_list) on_list(folder);
-    Platform::Folder_Listing listing;
-    QString real = folder;
-    for (int i = 0; i < 64 && links.contains(real); ++i) real = links.value(real);
-    // A path through a link: follow the links of its leading parts too.
-    for (auto it = links.cbegin(); it != links.cend(); ++it)
-      if (real.startsWith(it.key() + "/")) real = it.value() + real.mid(it.key().size());
-    if (!folders.contains(real) || unreadable.contains(real)) return listing;
-    listing.ok = true;
-    listing.id = {1, static_cast<std::uint64_t>(qHash(real))};
-    const Entry& e = folders[real];
-    listing.folders = QStringList(e.folders.cbegin(), e.folders.cend());
-    listing.files = e.files;
-    return listing;
-  }
-  QStringList Volumes() override { return volumes; }
+  void Show_Ended(Platform::Show_Origin origin) override { log << "ended " + Name(origin); }
+  void Menu_Closed() override { log << "menu closed"; }
 
-  static QString Parent(const QString& path) {
-    const qsizetype i = path.lastIndexOf(u'/');
-    return i <= 0 ? QStringLiteral("/") : path.left(i);
+  static QString Name(Platform::Show_Origin origin) {
+    static const char* const names[] = {"menu", "folder window", "maker", "preview", "command line"};
+    return QString::fromLatin1(names[static_cast<int>(origin)]);
   }
-  static QString Name(const QString& path) { return path.mid(path.lastIndexOf(u'/') + 1); }
-
-  struct Entry {
-    QSet<QString> folders;
-    QStringList files;
-  };
-  QHash<QString, Entry> folders;
-  QHash<QString, QString> links;
-  QSet<QString> unreadable;
-  QStringList volumes{QStringLiteral("/")};
-  QStringList listed;                           // every folder listed, in order
-  std::function<void(const QString&)> on_list;  // runs as a folder is listed
+  QStringList log;
+  ShowFile::Options folder_options;
 };
 
 }  // namespace Fakes

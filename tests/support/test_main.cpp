@@ -1,8 +1,15 @@
 // The one main of every test binary: an offscreen Qt application whose settings, data, cache and
-// runtime folders are fresh temporary folders, so tests never touch the user's own files.
+// runtime folders are fresh temporary folders, so tests never touch the user's own files. The rule
+// tests, which use no widget, get a GUI application without the widgets module.
 #include <gtest/gtest.h>
 
+#ifdef VISTABEL_TESTS_WITHOUT_WIDGETS
+#include <QGuiApplication>
+using Application = QGuiApplication;
+#else
 #include <QApplication>
+using Application = QApplication;
+#endif
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -21,8 +28,8 @@ int main(int argc, char** argv) {
     setenv(name, dir.constData(), 1);
   }
   ::testing::InitGoogleTest(&argc, argv);
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Vistabel"));
-  QApplication::setQuitOnLastWindowClosed(false);
+  Application app(argc, argv);
+  Application::setApplicationName(QStringLiteral("Vistabel"));
+  Application::setQuitOnLastWindowClosed(false);
   return RUN_ALL_TESTS();
 }

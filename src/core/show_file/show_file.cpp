@@ -1,0 +1,191 @@
+#include "core/show_file/show_file.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "core/show_file/line_reader.h"
+
+namespace ShowFile {
+namespace {
+
+struct Position {
+  Key key;
+  QLatin1StringView name;
+  QLatin1StringView on;   // the whole line that switches a flag on; empty for the other keys
+  QLatin1StringView off;
+};
+
+constexpr bool Is_Flag(Key key) { return key != Key::Delay && key != Key::BackCol && key != Key::Music; }
+
+const std::array<Position, 9> Positions = {{
+    {Key::Strech, QLatin1StringView("Strech"), QLatin1StringView("Strech=True"), QLatin1StringView("Strech=False")},
+    {Key::Ratio, QLatin1StringView("Ratio"), QLatin1StringView("Ratio=1"), QLatin1StringView("Ratio=0")},
+    {Key::Shuff, QLatin1StringView("Shuff"), QLatin1StringView("Shuff=1"), QLatin1StringView("Shuff=0")},
+    {Key::Delay, QLatin1StringView("Delay"), {}, {}},
+    {Key::BackCol, QLatin1StringView("BackCol"), {}, {}},
+    {Key::Loop, QLatin1StringView("Loop"), QLatin1StringView("Loop=1"), QLatin1StringView("Loop=0")},
+    {Key::Message, QLatin1StringView("Message"), QLatin1StringView("Message=1"), QLatin1StringView("Message=0")},
+    {Key::UseMusic, QLatin1StringView("UseMusic"), QLatin1StringView("UseMusic=1"), QLatin1StringView("UseMusic=0")},
+    {Key::Music, QLatin1StringView("Music"), {}, {}},
+}};
+
+// The text behind the first "=" when the text in front of it is exactly `name`.
+std::optional<QString> Value_Of(const QString& line, QLatin1StringView name) {
+  const qsizetype equals = line.indexOf(QLatin1Char('='));
+  if (equals < 0 || QStringView(line).left(equals) != name) return std::nullopt;
+  return line.mid(equals + 1);
+}
+
+// A number as `locale` reads it, refusing anything that is not finite.
+std::optional<double> Finite_Number(const QString& value, const QLocale& locale) {
+  bool ok = false;
+  const double number = locale.toDouble(value, &ok);
+  if (!ok || !std::isfinite(number)) return std::nullopt;
+  return number;
+}
+
+QByteArray Flag_Line(const char* key, bool on) { return QByteArray(key) + (on ? "=1" : "=0"); }
+
+bool Holds_Line_End(const QString& text) {
+  return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+}
+
+// Checks that a path can be written as one line and read back unchanged.
+bool Storable(const QString& path, QString* error) {
+  if (Holds_Line_End(path)) {
+    if (error) *error = QStringLiteral("The path \"%1\" holds a line break.").arg(path);
+    return false;
+  }
+  if (QFile::decodeName(QFile::encodeName(path)) != path) {
+    if (error) *error = QStringLiteral("The path \"%1\" cannot be written in the file name encoding.").arg(path);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+Scan_Result Scan(const QString& path, Sink& sink) {
+  if (path.isEmpty()) return {Status::Not_A_File, 0};
+  const QFileInfo info(path);  // follows links
+  if (!info.exists() || !info.isFile()) return {Status::Not_A_File, 0};
+
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {Status::Cannot_Read, 0};
+  Line_Reader reader(file, Max_Line_Bytes);
+
+  QString line;
+  auto failure = [&](Line_Reader::Result result) -> Scan_Result {
+    const Status status = result == Line_Reader::Result::Too_Long ? Status::Line_Too_Long : Status::Cannot_Read;
+    return {status, reader.Line_Number()};
+  };
+
+  for (const Position& position : Positions) {
+    const Line_Reader::Result result = reader.Next(line);
+    if (result == Line_Reader::Result::End) return {Status::Too_Short, reader.Line_Number() + 1};
+    if (result != Line_Reader::Result::Line) return failure(result);
+
+    if (Is_Flag(position.key)) {
+      if (line == position.on) {
+        sink.Flag(position.key, true);
+      } else if (line == position.off) {
+        sink.Flag(position.key, false);
+      } else {
+        sink.Picture(line);
+      }
+      continue;
+    }
+    const std::optional<QString> value = Value_Of(line, position.name);
+    if (!value) {
+      sink.Picture(line);
+    } else if (position.key == Key::Music) {
+      sink.Music(*value);
+    } else if (!sink.Number(position.key, *value)) {
+      return {Status::Bad_Value, reader.Line_Number()};
+    }
+  }
+
+  for (;;) {
+    const Line_Reader::Result result = reader.Next(line);
+    if (result == Line_Reader::Result::End) return {Status::Ok, 0};
+    if (result != Line_Reader::Result::Line) return failure(result);
+    sink.Picture(line);
+  }
+}
+
+std::optional<int> Delay_Milliseconds(const QString& value, const QLocale& locale) {
+  const std::optional<double> seconds = Finite_Number(value, locale);
+  if (!seconds) return std::nullopt;
+  const double milliseconds = std::nearbyint(*seconds * 1000.0);
+  if (!(milliseconds >= 0.0 && milliseconds <= 65535.0)) return std::nullopt;
+  return static_cast<int>(milliseconds);
+}
+
+std::optional<int> Delay_Whole_Seconds(const QString& value, const QLocale& locale) {
+  const std::optional<double> seconds = Finite_Number(value, locale);
+  if (!seconds || *seconds != std::trunc(*seconds)) return std::nullopt;
+  if (!(*seconds >= 0.0 && *seconds <= 60.0)) return std::nullopt;
+  return static_cast<int>(*seconds);
+}
+
+std::optional<std::int32_t> Colour_Value(const QString& value, const QLocale& locale) {
+  const std::optional<double> number = Finite_Number(value, locale);
+  if (!number) return std::nullopt;
+  const double rounded = std::nearbyint(*number);
+  if (!(rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max()))
+    return std::nullopt;
+  const auto colour = static_cast<std::int32_t>(rounded);
+  if (!Is_Valid_Colour(colour)) return std::nullopt;
+  return colour;
+}
+
+bool Is_Valid_Colour(std::int64_t value) {
+  constexpr std::int64_t System_Base = std::numeric_limits<std::int32_t>::min();  // 0x80000000 as signed
+  constexpr std::int64_t Last_System_Index = 24;
+  return (value >= 0 && value <= 0xFFFFFF) || (value >= System_Base && value <= System_Base + Last_System_Index);
+}
+
+QByteArray Encode(const Options& options, const QStringList& pictures) {
+  QList<QByteArray> lines = {
+      QByteArray("Strech=") + (options.Strech ? "True" : "False"),
+      Flag_Line("Ratio", options.Ratio),
+      Flag_Line("Shuff", options.Shuff),
+      "Delay=" + QByteArray::number(options.Delay),
+      "BackCol=" + QByteArray::number(options.BackCol),
+      Flag_Line("Loop", options.Loop),
+      Flag_Line("Message", options.Message),
+      Flag_Line("UseMusic", options.UseMusic),
+      "Music=" + QFile::encodeName(options.Music),
+  };
+  for (const QString& picture : pictures) lines.append(QFile::encodeName(picture));
+
+  QByteArray text;
+  for (const QByteArray& line : lines) text += line + "\r\n";
+  return text;
+}
+
+bool Write(const QString& path, const Options& options, const QStringList& pictures, QString* error) {
+  if (!Storable(options.Music, error)) return false;
+  for (const QString& picture : pictures) {
+    if (!Storable(picture, error)) return false;
+  }
+
+  QSaveFile file(path);
+  file.setDirectWriteFallback(false);
+  if (!file.open(QIODevice::WriteOnly)) {
+    if (error) *error = QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
+    return false;
+  }
+  const QByteArray text = Encode(options, pictures);
+  if (file.write(text) != text.size() || !file.commit()) {
+    if (error) *error = QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
+    file.cancelWriting();
+    return false;
+  }
+  return true;
+}
+
+}  // namespace ShowFile

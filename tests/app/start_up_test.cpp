@@ -1,0 +1,137 @@
+#include "app/start_up.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/forms.h"
+#include "app/window_navigator.h"
+#include "core/general/general.h"
+#include "core/settings/settings.h"
+#include "core/show_file/show_file.h"
+#include "menu/menu_frm.h"
+#include "player/main_frm.h"
+#include "search/search_frm.h"
+#include "support/fakes.h"
+#include "support/windows.h"
+
+namespace {
+
+class StartUp : public ::testing::Test {
+ protected:
+  StartUp() {
+    seams.msg_box(msg).program(program).pictures(pictures).navigator(Forms::Navigator());
+  }
+  void TearDown() override {
+    for (auto kind : {Forms::Kind::Search, Forms::Kind::Main, Forms::Kind::Menu}) Forms::Close(kind);
+    Flush_Events();
+  }
+  QTemporaryDir dir;
+  Fakes::Messages msg;
+  Fakes::Program program;
+  Fakes::Pictures pictures;
+  Platform::Services::Guard seams;
+};
+
+TEST_F(StartUp, AFileArgumentHandsItsPathToThePlayer) {
+  const QString show = dir.filePath("my show.sli");
+  QFile f(show);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("Strech=False\r\nRatio=0\r\nShuff=0\r\nDelay=5\r\nBackCol=0\r\nLoop=1\r\n"
+          "Message=0\r\nUseMusic=0\r\nMusic=\r\n");
+  f.close();
+  for (const QString& arg : {show, "\"" + show + "\"", "\"" + show + "\" further words"}) {
+    EXPECT_EQ(General::Start_Up(arg), -1);
+    ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Main));
+    EXPECT_TRUE(Forms::Main()->isVisible());
+    EXPECT_EQ(Forms::Main()->Origin, Platform::Show_Origin::Command_Line);
+    EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Menu));  // no hidden menu carries the path
+    EXPECT_EQ(Forms::Main()->File_Path_Txt, show);
+    EXPECT_TRUE(msg.shown.isEmpty());
+    TearDown();
+  }
+}
+
+TEST_F(StartUp, AnArgumentThatIsNeitherFileNorFolderIsRefused) {
+  for (const QString& arg : {dir.filePath("missing.sli"), "\"" + dir.path(), QString("/dev/null")}) {
+    msg.shown.clear();
+    program.end_codes.clear();
+    EXPECT_EQ(General::Start_Up(arg), 1);
+    ASSERT_EQ(msg.shown.size(), 1) << arg.toStdString();
+    EXPECT_EQ(msg.shown[0], (Fakes::Message{"Error reading Command Line!", 16, "Slide Show"}));
+    EXPECT_EQ(program.end_codes, QList<int>{1});
+    EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+  }
+}
+
+TEST_F(StartUp, NoArgumentShowsTheMenuAndAFolderOpensTheSearch) {
+  EXPECT_EQ(General::Start_Up(QString()), -1);
+  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Menu));
+  EXPECT_TRUE(Forms::Menu()->isVisible());
+  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
+  TearDown();
+  for (const QString& arg : {dir.path(), "\"" + dir.path() + "\""}) {
+    EXPECT_EQ(General::Start_Up(arg), -1);
+    EXPECT_TRUE(msg.shown.isEmpty());
+    ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Search));
+    EXPECT_TRUE(Forms::Search()->isVisible());
+    EXPECT_EQ(Forms::Search()->Dir_Txt, dir.path());
+    EXPECT_EQ(Forms::Search()->Origin, Platform::Show_Origin::Command_Line);
+    EXPECT_EQ(Forms::Loaded_Count(), 1);
+    Forms::Close(Forms::Kind::Search);  // before its walk starts
+    TearDown();
+  }
+}
+
+TEST_F(StartUp, ClosedWindowsAreLoadedAfreshAndTheLastOneEndsTheProgram) {
+  MENU_Frm* menu = Forms::Menu();
+  menu->Open_File_Path_Txt = "x";
+  EXPECT_EQ(Forms::Loaded_Count(), 1);
+  menu->close();
+  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Menu));
+  EXPECT_EQ(Forms::Menu()->Open_File_Path_Txt, "");  // a new, freshly loaded menu
+  // Closing one window and loading another in the same handler does not end the program.
+  Forms::Close(Forms::Kind::Menu);
+  Forms::Main();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(program.last_window_closed, 0);
+  Forms::Close(Forms::Kind::Menu);
+  Forms::Close(Forms::Kind::Main);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(program.last_window_closed, 1);
+}
+
+// A show from the command line, of a file or of a folder's tree, is all there is: leaving it ends
+// the program, and with a fresh home folder it leaves no settings behind (no menu was loaded to
+// remember its focus, no folder window to remember its options).
+TEST_F(StartUp, ACommandLineShowEndsWithTheProgramAndWritesNoSettings) {
+  const QString tree = dir.filePath("tree");
+  ASSERT_TRUE(QDir().mkpath(tree + "/sub"));
+  const QString picture = tree + "/sub/a.jpg";
+  ASSERT_TRUE(QFile(picture).open(QIODevice::WriteOnly));
+  pictures.Add(picture, {40, 30});
+  const QString show = dir.filePath("show.sli");
+  ASSERT_TRUE(ShowFile::Write(show, {}, {picture}));
+  for (const QString& arg : {show, tree}) {
+    for (const char* app : {Settings::App_Vistabel, Settings::App_Maker})
+      QFile::remove(Settings::Store_File(app));
+    program.last_window_closed = 0;
+    EXPECT_EQ(General::Start_Up(arg), -1);
+    ASSERT_TRUE(QTest::qWaitFor([] { return Forms::IsLoaded(Forms::Kind::Main); }, 10000));
+    Flush_Events();
+    EXPECT_EQ(Forms::Main()->CurrentFile, picture) << arg.toStdString();
+    QTest::keyClick(Forms::Main(), Qt::Key_Escape);
+    Flush_Events();
+    EXPECT_EQ(Forms::Loaded_Count(), 0) << arg.toStdString();
+    EXPECT_EQ(program.last_window_closed, 1) << arg.toStdString();
+    EXPECT_TRUE(program.end_codes.isEmpty());
+    EXPECT_TRUE(msg.shown.isEmpty());
+    EXPECT_FALSE(QFile::exists(Settings::Store_File(Settings::App_Vistabel))) << arg.toStdString();
+    EXPECT_FALSE(QFile::exists(Settings::Store_File(Settings::App_Maker))) << arg.toStdString();
+  }
+}
+
+}  // namespace

@@ -1,0 +1,211 @@
+#include "core/show_file/show_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <csignal>
+
+namespace {
+
+using namespace ShowFile;
+
+// Records what a scan hands over, accepting numbers the way the player reads them.
+struct Recorder : Sink {
+  QStringList events;
+  static QString Name(Key key) {
+    static const char* names[] = {"Strech", "Ratio", "Shuff", "Delay", "BackCol", "Loop", "Message", "UseMusic", "Music"};
+    return QString::fromLatin1(names[static_cast<int>(key)]);
+  }
+  void Flag(Key key, bool on) override { events << Name(key) + (on ? "=1" : "=0"); }
+  bool Number(Key key, const QString& value) override {
+    events << Name(key) + ":" + value;
+    return key == Key::Delay ? Delay_Milliseconds(value, QLocale::c()).has_value()
+                             : Colour_Value(value, QLocale::c()).has_value();
+  }
+  void Music(const QString& path) override { events << "Music:" + path; }
+  void Picture(const QString& path) override { events << "Picture:" + path; }
+};
+
+QString Make_File(const QTemporaryDir& dir, const QByteArray& bytes, const QString& name = "show.sli") {
+  QFile file(dir.filePath(name));
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+  return file.fileName();
+}
+
+QByteArray Read_File(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+const QByteArray Options_Text =
+    "Strech=False\r\nRatio=0\r\nShuff=0\r\nDelay=5\r\nBackCol=0\r\nLoop=1\r\nMessage=1\r\nUseMusic=0\r\nMusic=\r\n";
+const QStringList Option_Events = {"Strech=0", "Ratio=0", "Shuff=0", "Delay:5", "BackCol:0",
+                                   "Loop=1",   "Message=1", "UseMusic=0", "Music:"};
+QStringList Pictures(std::initializer_list<const char*> paths) {
+  QStringList events;
+  for (const char* path : paths) events << QString("Picture:") + QString::fromUtf8(path);
+  return events;
+}
+
+TEST(Show_File_Scan, ReadsEachPositionOnceAndEverythingElseAsPictures) {
+  const struct {
+    const char* what;
+    QByteArray bytes;
+    QStringList events;
+    Status status;
+    int line;
+  } cases[] = {
+      {"options and pictures", Options_Text + "C:\\pics\\one.jpg\r\nC:\\pics\\two.gif", Option_Events + Pictures({"C:\\pics\\one.jpg", "C:\\pics\\two.gif"}), Status::Ok, 0},
+      {"nine option lines only", Options_Text, Option_Events, Status::Ok, 0},
+      {"paths only", "1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n", Pictures({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}), Status::Ok, 0},
+      {"eight lines", "1\n2\n3\n4\n5\n6\n7\n8\n", Pictures({"1", "2", "3", "4", "5", "6", "7", "8"}), Status::Too_Short, 9},
+      {"empty file", "", {}, Status::Too_Short, 1},
+      {"not exact keys", "strech=true\n Strech=True\nShuff=1 \nDelay = 5\nbackcol=1\nLoop=2\nMessage\nUseMusic=1\nMusic=a=b\n",
+       Pictures({"strech=true", " Strech=True", "Shuff=1 ", "Delay = 5", "backcol=1", "Loop=2", "Message"}) + QStringList{"UseMusic=1", "Music:a=b"}, Status::Ok, 0},
+      {"out of order", "Ratio=1\nStrech=True\nShuff=1\nDelay=2.5\nBackCol=255\nMessage=1\nLoop=1\nUseMusic=1\nMusic=/m.mid\nShuff=0\n",
+       Pictures({"Ratio=1", "Strech=True"}) + QStringList{"Shuff=1", "Delay:2.5", "BackCol:255"} + Pictures({"Message=1", "Loop=1"}) +
+           QStringList{"UseMusic=1", "Music:/m.mid"} + Pictures({"Shuff=0"}), Status::Ok, 0},
+      {"empty lines and commas kept", Options_Text + "a, b.jpg\r\n\r\n\"q\".jpg\r\n\r\n", Option_Events + Pictures({"a, b.jpg", "", "\"q\".jpg", ""}), Status::Ok, 0},
+      {"delay refused", "Strech=True\nRatio=1\nx\nDelay=66\nBackCol=0\n", {"Strech=1", "Ratio=1", "Picture:x", "Delay:66"}, Status::Bad_Value, 4},
+      {"colour refused", "1\n2\n3\nDelay=0\nBackCol=-1\n", Pictures({"1", "2", "3"}) + QStringList{"Delay:0", "BackCol:-1"}, Status::Bad_Value, 5},
+      {"too long", Options_Text + "a\n" + QByteArray(Max_Line_Bytes + 1, 'x') + "\nb\n", Option_Events + Pictures({"a"}), Status::Line_Too_Long, 11},
+  };
+  for (const auto& c : cases) {
+    QTemporaryDir dir;
+    Recorder sink;
+    const Scan_Result result = Scan(Make_File(dir, c.bytes), sink);
+    EXPECT_EQ(sink.events, c.events) << c.what;
+    EXPECT_EQ(result.status, c.status) << c.what;
+    EXPECT_EQ(result.line, c.line) << c.what;
+  }
+}
+
+TEST(Show_File_Scan, ReadsOnlyRegularFilesFollowingLinks) {
+  QTemporaryDir dir;
+  const QString show = Make_File(dir, Options_Text + "p\n");
+  ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
+  ASSERT_TRUE(QFile::link(show, dir.filePath("link.sli")));
+  ASSERT_TRUE(QFile::link(dir.filePath("folder"), dir.filePath("folder-link")));
+  const struct {
+    QString path;
+    Status status;
+  } cases[] = {
+      {dir.filePath("link.sli"), Status::Ok},         {dir.filePath("missing.sli"), Status::Not_A_File},
+      {dir.filePath("folder"), Status::Not_A_File},   {dir.filePath("folder-link"), Status::Not_A_File},
+      {dir.filePath("fifo"), Status::Not_A_File},     {"/dev/null", Status::Not_A_File},
+      {"", Status::Not_A_File},
+  };
+  for (const auto& c : cases) {
+    Recorder sink;
+    EXPECT_EQ(Scan(c.path, sink).status, c.status) << c.path.toStdString();
+    EXPECT_EQ(sink.events.size(), c.status == Status::Ok ? 10 : 0) << c.path.toStdString();
+  }
+}
+
+TEST(Show_File_Values, DelayIsReadInRoundedMillisecondsByTheLocale) {
+  const QLocale german(QLocale::German, QLocale::Germany);
+  const struct {
+    QString text;
+    QLocale locale;
+    std::optional<int> ms;
+  } cases[] = {
+      {"2.5", QLocale::c(), 2500},  {"2,5", german, 2500},        {"0", QLocale::c(), 0},
+      {"65.535", QLocale::c(), 65535}, {"65.536", QLocale::c(), {}}, {"66", QLocale::c(), {}},
+      {"0.0025", QLocale::c(), 2},  {"0.0035", QLocale::c(), 4},  {"65.5355", QLocale::c(), {}},
+      {"-1", QLocale::c(), {}},     {"inf", QLocale::c(), {}},    {"nan", QLocale::c(), {}},
+      {"", QLocale::c(), {}},       {"five", QLocale::c(), {}},   {"1e400", QLocale::c(), {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Delay_Milliseconds(c.text, c.locale), c.ms) << c.text.toStdString();
+
+  const struct {
+    QString text;
+    std::optional<int> seconds;
+  } whole[] = {{"0", 0}, {"60", 60}, {"5.0", 5}, {"61", {}}, {"5.5", {}}, {"-1", {}}, {"inf", {}}, {"x", {}}};
+  for (const auto& c : whole) EXPECT_EQ(Delay_Whole_Seconds(c.text, QLocale::c()), c.seconds) << c.text.toStdString();
+}
+
+TEST(Show_File_Values, ColourIsAnRgbValueOrASystemColour) {
+  const struct {
+    QString text;
+    std::optional<std::int32_t> colour;
+  } cases[] = {
+      {"255", 255},   {"16777215", 16777215}, {"16777216", {}},  {"-1", {}},
+      {"-2147483648", INT32_MIN}, {"-2147483624", INT32_MIN + 24}, {"-2147483623", {}},
+      {"2147483648", {}}, {"1e10", {}}, {"254.5", 254}, {"255.5", 256}, {"nan", {}}, {"", {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Colour_Value(c.text, QLocale::c()), c.colour) << c.text.toStdString();
+  EXPECT_FALSE(Is_Valid_Colour(0x80000000LL));  // only as a signed 32-bit number
+}
+
+TEST(Show_File_Write, WritesTheExactLinesOverAnOldFile) {
+  QTemporaryDir dir;
+  const QString path = Make_File(dir, "old contents");
+  Options options;  // stretch off, 5 seconds, black
+  options.Loop = options.Message = true;
+  ASSERT_TRUE(Write(path, options, {"C:\\pics\\one.jpg", "C:\\pics\\two.gif"}));
+  EXPECT_EQ(Read_File(path), Options_Text + "C:\\pics\\one.jpg\r\nC:\\pics\\two.gif\r\n");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"show.sli"});
+  EXPECT_TRUE(Encode({.Strech = true, .Ratio = true, .Shuff = true, .Delay = 60, .BackCol = INT32_MIN + 5,
+                      .UseMusic = true, .Music = "/m.mid"}, {})
+                  .startsWith("Strech=True\r\nRatio=1\r\nShuff=1\r\nDelay=60\r\nBackCol=-2147483643\r\nLoop=0\r\nMessage=0\r\nUseMusic=1\r\nMusic=/m.mid\r\n"));
+}
+
+TEST(Show_File_Write, PathsComeBackUnchangedThroughAScan) {
+  QTemporaryDir dir;
+  const QStringList pictures = {"/pics/a, b.jpg", "/pics/\"quoted\".jpg", " /pics/spaced name .png", "",
+                                "/bilder/Größe Ünï 写真.gif", "/pics/a, b.jpg"};
+  const Options options{.Strech = true, .Delay = 0, .BackCol = 16777215, .UseMusic = true, .Music = "/music/x, \"y\" é.mid"};
+  ASSERT_TRUE(Write(dir.filePath("round.sli"), options, pictures));
+  Recorder sink;
+  ASSERT_TRUE(Scan(dir.filePath("round.sli"), sink).ok());
+  QStringList expected = {"Strech=1", "Ratio=0", "Shuff=0", "Delay:0", "BackCol:16777215", "Loop=0", "Message=0", "UseMusic=1", "Music:" + options.Music};
+  for (const QString& picture : pictures) expected << "Picture:" + picture;
+  EXPECT_EQ(sink.events, expected);
+}
+
+TEST(Show_File_Write, AFailedWriteLeavesTheOldFileWhole) {
+  QTemporaryDir dir;
+  const QString path = Make_File(dir, Options_Text + "old.jpg\r\n");
+  const QStringList many(2000, "/a/rather/long/picture/path.jpg");
+  const struct {
+    const char* what;
+    QString path;
+    Options options;
+    QStringList pictures;
+    bool file_size_limit;
+  } cases[] = {
+      {"picture with LF", path, {}, {"a\nb.jpg"}, false},
+      {"picture with CR", path, {}, {"ok.jpg", "a\rb.jpg"}, false},
+      {"music with CR LF", path, {.Music = "m\r\n"}, {}, false},
+      {"target is a folder", dir.path(), {}, {"p.jpg"}, false},
+      {"parent is a file", path + "/inner.sli", {}, {"p.jpg"}, false},
+      {"disk refuses mid-write", path, {}, many, true},
+  };
+  for (const auto& c : cases) {
+    QString error;
+    bool written = true;
+    if (c.file_size_limit) {  // a limit holds even for root, where permissions do not
+      rlimit saved{};
+      ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+      const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+      rlimit small = saved;
+      small.rlim_cur = 4096;
+      ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+      written = Write(c.path, c.options, c.pictures, &error);
+      ::setrlimit(RLIMIT_FSIZE, &saved);
+      std::signal(SIGXFSZ, old_handler);
+    } else {
+      written = Write(c.path, c.options, c.pictures, &error);
+    }
+    EXPECT_FALSE(written) << c.what;
+    EXPECT_FALSE(error.isEmpty()) << c.what;
+    EXPECT_EQ(Read_File(path), Options_Text + "old.jpg\r\n") << c.what;
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"show.sli"}) << c.what;
+  }
+}
+
+}  // namespace
