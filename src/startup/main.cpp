@@ -1,7 +1,10 @@
 // Vistabel: a picture slide show for the desktop.
 #include <QApplication>
 #include <QStringList>
+#include <cstdio>
+#include <cstdlib>
 
+#include "player/picture_source.h"
 #include "startup/start_up.h"
 
 int main(int argc, char** argv) {
@@ -14,5 +17,11 @@ int main(int argc, char** argv) {
   const QStringList args = QApplication::arguments();
   const int status = General::Start_Up(args.size() > 1 ? args.at(1) : QString());
   if (status >= 0) return status;
-  return QApplication::exec();
+  const int code = QApplication::exec();
+  // A picture still being decoded is not waited for.
+  if (Picture_Source::Busy()) {
+    std::fflush(nullptr);
+    std::_Exit(code);
+  }
+  return code;
 }

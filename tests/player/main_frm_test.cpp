@@ -223,7 +223,10 @@ TEST_F(Player, TheNextPictureIsDecodedAheadForTheWindowItWillBeShownIn) {
   const QStringList paths{"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"};
   for (const QString& p : paths) pictures.Add(p, {4000, 3000});
   auto loads = [&](const QString& p) { return pictures.Loads_Of(p, true) + pictures.Loads_Of(p, false); };
-  auto settle = [] { QThreadPool::globalInstance()->waitForDone(); };
+  auto settle = [] {
+    Picture_Source::Pool().waitForDone();
+    flush_events();
+  };
 
   Main_Frm* f = Play(Show_File(Options("True", "1", "1") + paths));
   settle();
