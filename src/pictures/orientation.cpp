@@ -1,6 +1,7 @@
 #include "pictures/orientation.h"
 
 #include <QTransform>
+#include <algorithm>
 
 namespace Pictures {
 
@@ -38,8 +39,10 @@ QRect Stored_Rect(const QRect& shown, QSize stored, int orientation) {
   const int o = Valid(orientation);
   const int inverse = o == 6 ? 8 : o == 8 ? 6 : o;
   const QSize seen = Shown_Size(stored, o);
-  return QRect(Shown_Point(shown.topLeft(), seen, inverse),
-               Shown_Point(shown.bottomRight(), seen, inverse)).normalized();
+  const QPoint a = Shown_Point(shown.topLeft(), seen, inverse);
+  const QPoint b = Shown_Point(shown.bottomRight(), seen, inverse);
+  return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+               QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
 }
 
 QImage Turned_Upright(const QImage& stored, int orientation) {
