@@ -6,10 +6,12 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
+#include <QThreadPool>
 #include <QTemporaryDir>
 
 #include "menu/menu_frm.h"
 #include "player/main_frm.h"
+#include "player/picture_source.h"
 #include "startup/forms.h"
 #include "startup/general.h"
 #include "support/fakes.h"
@@ -21,6 +23,12 @@ inline void flush_events() {
   }
 }
 
+// Lets the decodes under way finish and their results arrive.
+inline void settle_decodes() {
+  Picture_Source::Pool().waitForDone();
+  flush_events();
+}
+
 class Player : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -29,6 +37,8 @@ class Player : public ::testing::Test {
     General::MusicPath.clear();
   }
   void TearDown() override {
+    pictures.Release();
+    Picture_Source::Pool().waitForDone();  // no decode outlives the fake pictures
     Forms::Close(Forms::Kind::Main);
     Forms::Close(Forms::Kind::Menu);
     flush_events();
