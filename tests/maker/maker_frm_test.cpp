@@ -18,6 +18,8 @@
 #include "settings/settings.h"
 #include "startup/forms.h"
 #include "startup/general.h"
+#include "platform/picture_loader.h"
+#include "support/crafted_pictures.h"
 #include "support/fakes.h"
 
 namespace {
@@ -165,6 +167,25 @@ TEST_F(Maker, ThumbnailFollowsTheListClickedAndTheSwitch) {
   EXPECT_TRUE(f->Image1->isVisibleTo(f));
   EXPECT_EQ(f->Text1, "/Pics/c.bmp");
   EXPECT_FALSE(f->Thumbnail().isNull());
+}
+
+TEST_F(Maker, TheThumbnailOfAPhotoIsUpright) {
+  // Stored wide, green over blue, to be turned a quarter clockwise: seen tall, blue left of green.
+  QImage stored(200, 100, QImage::Format_RGB32);
+  stored.fill(Qt::green);
+  for (int y = 50; y < 100; ++y)
+    for (int x = 0; x < 200; ++x) stored.setPixel(x, y, qRgb(0, 0, 255));
+  Write_File(Path("turned.jpg"), Crafted::With_Orientation(Crafted::Encoded(stored, "JPEG"), 6));
+  const auto real = Platform::Make_Qt_Picture_Loader();
+  Platform::Services::Scoped real_pictures(nullptr, nullptr, real.get());
+  Maker_Frm* f = Open({Path("turned.jpg")});
+  f->List1->setCurrentRow(0);
+  const QImage thumbnail = f->Thumbnail();
+  ASSERT_EQ(thumbnail.size(), f->Image1->contentsRect().size());
+  const int w = thumbnail.width(), h = thumbnail.height();
+  EXPECT_LT(thumbnail.pixelColor(w / 4, h / 4).green(), 60);
+  EXPECT_GT(thumbnail.pixelColor(w / 4, h / 4).blue(), 200);
+  EXPECT_GT(thumbnail.pixelColor(3 * w / 4, 3 * h / 4).green(), 200);
 }
 
 // ---- toolbar, options, layout and settings ----
