@@ -11,16 +11,11 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
-#ifdef __linux__
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
-// Two decodes at a time at most (one on a single core). The decoding threads yield to the
-// user-interface thread, so drawing keeps a core while both decode.
+// Two decodes at a time at most (one on a single core). The pool is the player's own: Qt's drawing
+// scales pictures on the application's global pool, which a decode never occupies.
 QThreadPool* Make_Pool() {
 #ifdef __GLIBC__
   // Decoded pictures are large and short-lived: their memory goes back to the system when they
@@ -30,16 +25,6 @@ QThreadPool* Make_Pool() {
   auto* pool = new QThreadPool;
   pool->setMaxThreadCount(qBound(1, QThread::idealThreadCount(), 2));
   return pool;
-}
-
-void Yield_To_Drawing() {
-#ifdef __linux__
-  thread_local bool lowered = false;
-  if (!lowered) {
-    lowered = true;
-    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 5);
-  }
-#endif
 }
 
 QAtomicInt g_running;  // decodes on the pool, started or waiting
@@ -129,7 +114,6 @@ void Picture_Source::Start(const Picture_Key& key, bool first) {
           ~Done() { g_running.deref(); }
         } done;
         if (!job->state.testAndSetRelaxed(0, 1)) return;  // dropped before it started
-        Yield_To_Drawing();
         const Decoded_Picture d = Decode(*loader, job->key);
         QMutexLocker lock(&relay->mutex);
         if (Picture_Source* source = relay->source)
