@@ -13,6 +13,12 @@ class Neighbour_Cache {
  public:
   explicit Neighbour_Cache(qint64 bound) : bound_(bound) {}
 
+  // A new bound, applied at once.
+  void Set_Bound(qint64 bound) {
+    bound_ = bound;
+    Trim();
+  }
+
   // The pictures wanted from now on, most wanted first. Held ones no longer wanted, or pushed past
   // the bound by more wanted ones, are dropped.
   void Want(QList<Key> wanted) {

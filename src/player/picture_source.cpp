@@ -5,6 +5,7 @@
 #include <QRunnable>
 #include <QThread>
 #include <QThreadPool>
+#include <algorithm>
 
 #include "platform/picture_loader.h"
 
@@ -73,6 +74,10 @@ Decoded_Picture Picture_Source::Decode(Platform::PictureLoaderSeam& loader, cons
 }
 
 std::optional<Decoded_Picture> Picture_Source::Want(const QList<Picture_Key>& wanted) {
+  if (!wanted.isEmpty()) {
+    const QSize window = wanted.first().window;
+    kept_.Set_Bound(std::max(kKept_Bytes, 3 * 4 * qint64(window.width()) * window.height()));
+  }
   kept_.Want(wanted);
   // Drop what is no longer wanted: waiting decodes never start; one under way stays listed, so
   // that wanting it again waits for it instead of decoding it twice, but its result is let go

@@ -36,7 +36,8 @@ struct Decoded_Picture {
 class Picture_Source : public QObject {
   Q_OBJECT
  public:
-  // Decoded neighbours are kept up to this many bytes.
+  // Decoded neighbours are kept up to this many bytes, or three window-sized pictures' worth when
+  // that is more (on a large screen the next two are kept still).
   static constexpr qint64 kKept_Bytes = qint64(40) << 20;
 
   explicit Picture_Source(QObject* parent = nullptr);

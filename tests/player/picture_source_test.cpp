@@ -80,17 +80,18 @@ TEST_F(Source, WhatIsNoLongerWantedIsDroppedOrItsResultLetGo) {
 }
 
 TEST_F(Source, KeepsTheMostWantedNeighboursWithinItsBytes) {
-  // 16 MB a picture at 2000 x 2000 (own size, seen whole): two fit in the bound, a third does not.
+  // Seen whole at own size, 16 MB a picture: three window-sized pictures' worth (48 MB, more than
+  // 40 MiB) are kept, a fourth is not.
   const QSize big(2000, 2000);
   auto key = [&](const QString& p) { return Picture_Key{p, Fitting::Mode::Own_Size, big}; };
-  for (const char* p : {"/a", "/b", "/c"}) pictures.Add(p, big);
-  source.Want({key("/a"), key("/b"), key("/c")});
+  for (const char* p : {"/a", "/b", "/c", "/d"}) pictures.Add(p, big);
+  source.Want({key("/a"), key("/b"), key("/c"), key("/d")});
   settle_decodes();
-  EXPECT_EQ(source.Held(), (QList<Picture_Key>{key("/a"), key("/b")}));
-  source.Want({key("/b"), key("/c"), key("/a")});  // a step forward: the one before is kept last
+  EXPECT_EQ(source.Held(), (QList<Picture_Key>{key("/a"), key("/b"), key("/c")}));
+  source.Want({key("/b"), key("/c"), key("/d"), key("/a")});  // a step on: the one before goes last
   settle_decodes();
-  EXPECT_EQ(source.Held(), (QList<Picture_Key>{key("/b"), key("/c")}));
-  EXPECT_EQ(Loads("/c"), 2);  // the first result found no room; the second is kept
+  EXPECT_EQ(source.Held(), (QList<Picture_Key>{key("/b"), key("/c"), key("/d")}));
+  EXPECT_EQ(Loads("/d"), 2);  // the first result found no room; the second is kept
 }
 
 TEST_F(Player, EscLeavesAtOnceWhileTheStepsPictureIsBeingDecoded) {
