@@ -1,5 +1,6 @@
 #include "pictures/area_scale.h"
 
+#include <QSysInfo>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -60,24 +61,39 @@ Spans Make_Spans(int source, int target, int from, int n) {
   return s;
 }
 
-// The horizontal pass over one source row, `N` source pixels a result pixel.
-template <int N>
+// The horizontal pass over one source row, `N` source pixels a result pixel (0: as many as each
+// span has). The row holds 32-bit pixels, or with `Rgb` three bytes red, green, blue; the result
+// has the channels in the order of a 32-bit pixel in memory (little-endian: blue first).
+template <int N, bool Rgb>
 void Pass_Row(const uchar* in, const Spans& columns, int w, std::uint16_t* line) {
+  constexpr int B = Rgb ? 3 : 4;
   for (int x = 0; x < w; ++x) {
-    const uchar* p = in + size_t(columns.padded_first[x]) * 4;
-    const std::uint32_t* wt = columns.padded.data() + size_t(x) * N;
+    const uchar* p = in + size_t(N ? columns.padded_first[x] : columns.first[x]) * B;
+    const std::uint32_t* wt = N ? columns.padded.data() + size_t(x) * N : columns.weights.data() + columns.at[x];
+    const int n = N ? N : columns.count[x];
     std::uint32_t c0 = 0, c1 = 0, c2 = 0, c3 = 0;
-    for (int k = 0; k < N; ++k) {
-      c0 += p[4 * k] * wt[k];
-      c1 += p[4 * k + 1] * wt[k];
-      c2 += p[4 * k + 2] * wt[k];
-      c3 += p[4 * k + 3] * wt[k];
+    for (int k = 0; k < n; ++k) {
+      c0 += p[B * k + (Rgb ? 2 : 0)] * wt[k];
+      c1 += p[B * k + 1] * wt[k];
+      c2 += p[B * k + (Rgb ? 0 : 2)] * wt[k];
+      if (!Rgb) c3 += p[B * k + 3] * wt[k];
     }
     std::uint16_t* o = line + x * 4;
     o[0] = std::uint16_t(c0 >> (kBits - 8));
     o[1] = std::uint16_t(c1 >> (kBits - 8));
     o[2] = std::uint16_t(c2 >> (kBits - 8));
-    o[3] = std::uint16_t(c3 >> (kBits - 8));
+    o[3] = Rgb ? std::uint16_t(255 << 8) : std::uint16_t(c3 >> (kBits - 8));
+  }
+}
+
+template <bool Rgb>
+void Pass_Row(const uchar* in, const Spans& columns, int w, std::uint16_t* line) {
+  switch (columns.most) {
+    case 1: Pass_Row<1, Rgb>(in, columns, w, line); break;
+    case 2: Pass_Row<2, Rgb>(in, columns, w, line); break;
+    case 3: Pass_Row<3, Rgb>(in, columns, w, line); break;
+    case 4: Pass_Row<4, Rgb>(in, columns, w, line); break;
+    default: Pass_Row<0, Rgb>(in, columns, w, line); break;
   }
 }
 
@@ -102,33 +118,20 @@ QImage Area_Scaled(const QImage& source, QSize scaled, QRect clip) {
   std::vector<std::uint16_t> passed(size_t(ring) * w * 4);
   std::vector<int> held(ring, -1);
   QImage converted;  // one source row in the working format, for sources in other formats
+  // Three bytes a pixel are read as they are (the result's channel order assumes little-endian).
+  const bool rgb = source.format() == QImage::Format_RGB888 && QSysInfo::ByteOrder == QSysInfo::LittleEndian;
 
   auto horizontal = [&](int y) -> const std::uint16_t* {
     std::uint16_t* line = passed.data() + size_t(y % ring) * w * 4;
     if (held[y % ring] == y) return line;
     held[y % ring] = y;
-    const uchar* in;
-    if (source.format() == format) {
-      in = source.constScanLine(y);
+    if (rgb) {
+      Pass_Row<true>(source.constScanLine(y), columns, w, line);
+    } else if (source.format() == format) {
+      Pass_Row<false>(source.constScanLine(y), columns, w, line);
     } else {
       converted = source.copy(0, y, source.width(), 1).convertToFormat(format);
-      in = converted.constScanLine(0);
-    }
-    // Byte by byte: the channels' order in memory does not matter to an average.
-    switch (columns.most) {
-      case 1: Pass_Row<1>(in, columns, w, line); break;
-      case 2: Pass_Row<2>(in, columns, w, line); break;
-      case 3: Pass_Row<3>(in, columns, w, line); break;
-      case 4: Pass_Row<4>(in, columns, w, line); break;
-      default:
-        for (int x = 0; x < w; ++x) {
-          const uchar* p = in + size_t(columns.first[x]) * 4;
-          const std::uint32_t* wt = columns.weights.data() + columns.at[x];
-          std::uint32_t c[4] = {0, 0, 0, 0};
-          for (int k = 0, n = columns.count[x]; k < n; ++k, p += 4)
-            for (int ch = 0; ch < 4; ++ch) c[ch] += p[ch] * wt[k];
-          for (int ch = 0; ch < 4; ++ch) line[x * 4 + ch] = std::uint16_t(c[ch] >> (kBits - 8));
-        }
+      Pass_Row<false>(converted.constScanLine(0), columns, w, line);
     }
     return line;
   };

@@ -135,7 +135,7 @@ QImage Decode_Stored(const QString& path, const Pictures::Header& header, QSize 
       decoded = Turbo_Jpeg_Decode(data, file.size(), eighths);
     }
     if (!decoded.isNull()) {
-      if (decoded.size() == scaled && clip == whole) return decoded;
+      if (decoded.size() == scaled && clip == whole) return decoded.convertToFormat(QImage::Format_RGB32);
       return Pictures::Area_Scaled(decoded, scaled, clip);
     }
     // TurboJPEG refused it: Qt's reader may still know it.

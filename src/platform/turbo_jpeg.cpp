@@ -16,11 +16,12 @@ QImage Turbo_Jpeg_Decode(const uchar* data, qint64 size, int eighths) {
     return {};
   if (colours == TJCS_CMYK || colours == TJCS_YCCK) return {};  // no RGB from these
   const tjscalingfactor factor{eighths, 8};
-  QImage image(TJSCALED(width, factor), TJSCALED(height, factor), QImage::Format_RGB32);
+  // Three bytes a pixel: the decoded picture is the largest buffer of a decode.
+  QImage image(TJSCALED(width, factor), TJSCALED(height, factor), QImage::Format_RGB888);
   if (image.isNull()) return {};
   const int failed = tjDecompress2(handle.get(), data, static_cast<unsigned long>(size), image.bits(),
                                    image.width(), int(image.bytesPerLine()), image.height(),
-                                   TJPF_BGRX, 0);
+                                   TJPF_RGB, 0);
   // A warning (a file cut short, a stray byte) still leaves a picture.
   if (failed != 0 && tjGetErrorCode(handle.get()) != TJERR_WARNING) return {};
   return image;

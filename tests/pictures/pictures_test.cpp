@@ -172,7 +172,8 @@ TEST(AreaScale, EachPixelIsTheMeanOfWhatItCovers) {
   EXPECT_EQ(qRed(two.pixel(0, 0)), 30);
   EXPECT_EQ(qRed(two.pixel(1, 0)), 150);
   // A flat picture stays exactly flat at any ratio; any format is taken.
-  for (const QImage::Format f : {QImage::Format_RGB32, QImage::Format_Indexed8, QImage::Format_RGBA64}) {
+  for (const QImage::Format f : {QImage::Format_RGB32, QImage::Format_RGB888, QImage::Format_Indexed8,
+                                 QImage::Format_RGBA64}) {
     const QImage flat = Area_Scaled(Filled({1001, 777}).convertToFormat(f), {333, 200});
     ASSERT_EQ(flat.size(), QSize(333, 200));
     EXPECT_EQ(Pixels(flat), QSet<QRgb>{qRgb(200, 120, 40)});
@@ -182,6 +183,8 @@ TEST(AreaScale, EachPixelIsTheMeanOfWhatItCovers) {
   const QImage whole = Area_Scaled(numbered, {100, 70});
   for (const QRect part : {QRect(0, 0, 100, 70), QRect(13, 7, 50, 41), QRect(99, 69, 1, 1)})
     EXPECT_EQ(Area_Scaled(numbered, {100, 70}, part), whole.copy(part));
+  // Three bytes a pixel, as the JPEG decoder gives them, come out as the same colours.
+  EXPECT_EQ(Area_Scaled(numbered.convertToFormat(QImage::Format_RGB888), {100, 70}), whole);
   // Transparency is averaged premultiplied.
   QImage alpha(2, 1, QImage::Format_ARGB32);
   alpha.setPixel(0, 0, qRgba(255, 0, 0, 255)), alpha.setPixel(1, 0, qRgba(0, 0, 255, 0));
