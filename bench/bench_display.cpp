@@ -84,8 +84,9 @@ void Everyday(benchmark::State& state, const QString& path, const QRect& control
   const auto loader = Platform::Make_Qt_Picture_Loader();
   for (auto _ : state) {
     const std::optional<QSize> own = loader->Read_Size(path);
-    const QImage seen = own ? loader->Load(path, Platform::Plan_Decode(*own, control, kScreen)) : QImage();
-    if (!Check(state, seen, control.intersected(QRect(QPoint(0, 0), kScreen)).size())) break;
+    const Platform::Decode_Request plan = Platform::Plan_Decode(own.value_or(QSize()), control, kScreen);
+    const QImage seen = own ? loader->Load(path, plan) : QImage();
+    if (!Check(state, seen, plan.clip.size())) break;
     benchmark::DoNotOptimize(seen.constBits());
   }
 }

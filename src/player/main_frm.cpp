@@ -435,14 +435,30 @@ void Main_Frm::Settle(Play_Steps::Outcome outcome) {
   // The timer fired while the picture was on its way: it gets a full interval on screen.
   if (due && step_kind_ == Play_Steps::Kind::Timed && outcome == Play_Steps::Outcome::Shown)
     Switch_Timer1(true);
-  // What the user asked meanwhile, in its order: the steps first (each may wait in turn), then
-  // keys and clicks.
-  while (!queued_steps_.empty() && !Waiting() && !leaving_) {
-    const bool forward = queued_steps_.front();
-    queued_steps_.pop_front();
-    User_Step(forward);
-  }
+  Carry_On();
+}
+
+void Main_Frm::Carry_On() {
   if (Waiting() || leaving_) return;
+  if (!queued_steps_.empty()) {
+    // After the event loop has drawn the picture that came: the steps first, each may wait in turn.
+    if (!step_posted_) {
+      step_posted_ = true;
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            step_posted_ = false;
+            if (leaving_ || Waiting() || queued_steps_.empty()) return;
+            const bool forward = queued_steps_.front();
+            queued_steps_.pop_front();
+            User_Step(forward);
+            Carry_On();
+          },
+          Qt::QueuedConnection);
+    }
+    return;
+  }
+  // Then the keys and clicks, in their order.
   for (auto& event : std::exchange(deferred_, {})) QCoreApplication::postEvent(this, event.release());
 }
 

@@ -72,7 +72,6 @@ class Main_Frm : public QWidget {
   bool Show_Loaded() const { return show_loaded_; }
   // A step waits for its picture to be decoded; the picture before it stays on screen meanwhile.
   bool Waiting() const { return Cursor.waiting.has_value(); }
-  const Picture_Source& Pictures() const { return *pictures_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -105,6 +104,7 @@ class Main_Frm : public QWidget {
   void Run_Step(Play_Steps::Kind kind);
   // A step has ended or waits; when it has ended, what came meanwhile is carried out.
   void Settle(Play_Steps::Outcome outcome);
+  void Carry_On();
   void Picture_Ready(const Picture_Key& key);
   // Stops the timer before the shown picture is dropped or deleted; false (after saying so) when
   // it is the last one, and when there is none.
@@ -126,6 +126,7 @@ class Main_Frm : public QWidget {
   Play_Steps::Kind step_kind_ = Play_Steps::Kind::Timed;
   bool timer_due_ = false;                      // the timer fired while a step waited
   std::deque<bool> queued_steps_;               // the user's steps asked meanwhile (true: forward)
+  bool step_posted_ = false;                    // the next of them is on its way
   std::vector<std::unique_ptr<QEvent>> deferred_;  // keys and clicks that came meanwhile
   // The arrow keys: held down now, and pressed since the last poll.
   struct Arrow {
