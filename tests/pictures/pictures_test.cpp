@@ -171,6 +171,8 @@ TEST(AreaScale, EachPixelIsTheMeanOfWhatItCovers) {
   const QImage two = Area_Scaled(row, {2, 1});
   EXPECT_EQ(qRed(two.pixel(0, 0)), 30);
   EXPECT_EQ(qRed(two.pixel(1, 0)), 150);
+  EXPECT_TRUE(Area_Scaled(QImage(), {2, 1}).isNull());
+  EXPECT_TRUE(Area_Scaled(grey, {0, 1}).isNull());
   // A flat picture stays exactly flat at any ratio; any format is taken.
   for (const QImage::Format f : {QImage::Format_RGB32, QImage::Format_RGB888, QImage::Format_Indexed8,
                                  QImage::Format_RGBA64}) {

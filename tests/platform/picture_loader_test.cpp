@@ -144,6 +144,7 @@ TEST_F(PictureLoader, ReadsTheSizeByContentAndRefusesWhatIsNoPicture) {
       {Write("b.jpg", jpeg), QSize(400, 300)},
       {Write("c.gif", Gif_Of(Quadrants({90, 120}))), QSize(90, 120)},
       {Write("d.gif", Encoded(Quadrants({50, 70}), "JPEG")), QSize(50, 70)},
+      {Write("e.jpg", Encoded(Quadrants({30, 20}), "BMP")), QSize(30, 20)},
       {Write("cut-late.jpg", jpeg.left(jpeg.size() * 3 / 4)), QSize(400, 300)},
       {Write("cut-early.jpg", jpeg.left(100)), std::nullopt},
       {Write("notes.gif", "Pictures of the summer, see the folder next door.\n"), std::nullopt},
