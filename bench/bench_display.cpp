@@ -4,7 +4,8 @@
 //    decodes at (about) the shown size and only the visible part.
 // Keep ratio: a 3:2 landscape picture is made 1920 wide, so the control is 1920 x 1280 and runs
 // over the top and bottom of the screen. Own size: the picture stays 6000 x 4000, centred, and
-// only its middle 1920 x 1080 is seen.
+// only its middle 1920 x 1080 is seen. Then the everyday pictures that must not get slower: a
+// 1024 x 768 JPEG at its own size, a 1600 x 1200 GIF and BMP fitted to the screen.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -19,6 +20,7 @@
 
 #include "bench/photo.h"
 #include "core/decode/decode_plan.h"
+#include "gif_writer.h"
 #include "platform/services.h"
 
 namespace {
@@ -30,6 +32,7 @@ const QRect kOwnSize(-2040, -1460, 6000, 4000);       // own size, centred
 const QRect kSeenOfOwnSize(2040, 1460, 1920, 1080);   // the part of it on screen
 
 QString g_photo;
+QString g_small_jpeg, g_gif, g_bmp;
 
 bool Check(benchmark::State& state, const QImage& image, QSize want) {
   if (image.size() == want) return true;
@@ -77,10 +80,29 @@ void OwnSize_DecodeAllThenCopy(benchmark::State& state) {
 
 void OwnSize_DecodeWhatIsSeen(benchmark::State& state) { Decode_What_Is_Seen(state, kOwnSize); }
 
+// The display step's decode of an everyday picture placed at `control`.
+void Everyday(benchmark::State& state, const QString& path, const QRect& control) {
+  const auto loader = Platform::Make_Qt_Picture_Loader();
+  for (auto _ : state) {
+    const std::optional<QSize> own = loader->Read_Size(path);
+    const Platform::Decode_Request plan = Platform::Plan_Decode(own.value_or(QSize()), control, kScreen);
+    const QImage seen = own ? loader->Load(path, plan) : QImage();
+    if (!Check(state, seen, plan.clip.size())) break;
+    benchmark::DoNotOptimize(seen.constBits());
+  }
+}
+
+void Small_Jpeg_OwnSize(benchmark::State& state) { Everyday(state, g_small_jpeg, {448, 156, 1024, 768}); }
+void Gif_Fitted(benchmark::State& state) { Everyday(state, g_gif, {0, -180, 1920, 1440}); }
+void Bmp_Fitted(benchmark::State& state) { Everyday(state, g_bmp, {0, -180, 1920, 1440}); }
+
 BENCHMARK(Fit_DecodeAllThenScale)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(Fit_DecodeWhatIsSeen)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(OwnSize_DecodeAllThenCopy)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(OwnSize_DecodeWhatIsSeen)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(Small_Jpeg_OwnSize)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(Gif_Fitted)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(Bmp_Fitted)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
@@ -96,6 +118,17 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "bench_display: cannot write %s\n", qPrintable(g_photo));
     return 1;
   }
+  g_small_jpeg = dir.filePath(QStringLiteral("small.jpg"));
+  g_gif = dir.filePath(QStringLiteral("picture.gif"));
+  g_bmp = dir.filePath(QStringLiteral("picture.bmp"));
+  const QImage everyday = Bench::Photo_Like({1600, 1200}, 7);
+  QFile gif(g_gif);
+  if (!everyday.copy(0, 0, 1024, 768).save(g_small_jpeg, "JPEG", 90) || !everyday.save(g_bmp, "BMP") ||
+      !gif.open(QIODevice::WriteOnly) || gif.write(Gif_Of(everyday)) <= 0) {
+    std::fprintf(stderr, "bench_display: cannot write the everyday pictures\n");
+    return 1;
+  }
+  gif.close();
   benchmark::AddCustomContext(
       "photo", QStringLiteral("%1 x %2 JPEG, %3 MB")
                    .arg(kPicture.width())

@@ -1,12 +1,19 @@
-// The player's step from one 6000 x 4000 photo to the next on a 1920 x 1080 screen (keep ratio),
-// as the user sees it: with the next picture decoded ahead on a worker thread while the current one
-// is on screen, against decoding it when the step comes.
+// The player's steps between 6000 x 4000 photos on a 1920 x 1080 screen (keep ratio), as the user
+// sees them: from the step to its picture on screen
+//  - decoded ahead: the user looked at the picture a while, so the next one was decoded meanwhile;
+//  - decoded when shown: nothing was decoded ahead (a loader that works on one thread only), the
+//    whole decode comes with the step;
+//  - the right arrow held down: new pictures a second (the keys are polled ten times a second);
+//  - a looping show of 1,000 steps: resident memory after the first 100 steps and at the end.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QThreadPool>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/forms.h"
@@ -15,6 +22,7 @@
 #include "core/show_file/show_file.h"
 #include "platform/services.h"
 #include "player/main_frm.h"
+#include "player/picture_source.h"
 
 namespace {
 
@@ -28,32 +36,101 @@ class Synchronous final : public Platform::PictureLoaderSeam {
   std::unique_ptr<Platform::PictureLoaderSeam> real = Platform::Make_Qt_Picture_Loader();
 };
 
-void Step(benchmark::State& state, bool ahead) {
-  Synchronous synchronous;
-  Platform::Services::Guard seams;
-  seams.navigator(Forms::Navigator());
-  if (!ahead) seams.pictures(synchronous);
+// Runs the event loop until the player's step has its picture on screen.
+void Until_Shown(Main_Frm* player) {
+  while (player->Waiting()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  QCoreApplication::processEvents();
+}
+
+Main_Frm* Start(benchmark::State& state) {
   Main_Frm* player = Forms::Main();
   player->Start(g_show, Platform::Show_Origin::Menu);
   for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
+  Until_Shown(player);
   if (player->size() != QSize(1920, 1080)) state.SkipWithError("the screen is not 1920 x 1080");
-  for (auto _ : state) {
-    state.PauseTiming();
-    QThreadPool::globalInstance()->waitForDone();  // the user looks at the picture a while
-    state.ResumeTiming();
-    player->Timer1_Timer();
-  }
+  return player;
+}
+
+void Stop() {
   Forms::Close(Forms::Kind::Main);
   Forms::Close(Forms::Kind::Menu);
+  Picture_Source::Pool().waitForDone();
   QCoreApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void Step(benchmark::State& state, bool ahead) {
+  Synchronous synchronous;
+  Platform::Services::Guard seams;
+  if (!ahead) seams.pictures(synchronous);
+  Main_Frm* player = Start(state);
+  for (auto _ : state) {
+    state.PauseTiming();
+    Picture_Source::Pool().waitForDone();  // the user looks at the picture a while
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+    player->Timer1_Timer();
+    Until_Shown(player);
+  }
+  Stop();
 }
 
 void Step_DecodedAhead(benchmark::State& state) { Step(state, true); }
 void Step_DecodedWhenShown(benchmark::State& state) { Step(state, false); }
 
+void Right_Arrow_Held(benchmark::State& state) {
+  Main_Frm* player = Start(state);
+  player->activateWindow();
+  for (int i = 0; i < 10 && !player->isActiveWindow(); ++i) QCoreApplication::processEvents();
+  for (auto _ : state) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QCoreApplication::sendEvent(player, &press);
+    // Looks at the screen every 5 ms for three seconds, sleeping in between. (No nested event
+    // loop: one ends at once once the application has been told to quit.)
+    QString file = player->CurrentFile;
+    int changes = 0;
+    QTimer look;
+    look.start(5);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 3000) {
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+      if (player->CurrentFile != file && !player->Waiting()) ++changes, file = player->CurrentFile;
+    }
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
+    QCoreApplication::sendEvent(player, &release);
+    state.counters["pictures_a_second"] = changes / 3.0;
+  }
+  Stop();
+}
+
+double Resident_MiB() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return 0;
+  for (const QByteArray& line : status.readAll().split('\n'))
+    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+  return 0;
+}
+
+void Looping_Show_1000_Steps(benchmark::State& state) {
+  Main_Frm* player = Start(state);
+  for (auto _ : state) {
+    double after_100 = 0;
+    for (int i = 1; i <= 1000; ++i) {
+      player->Timer1_Timer();
+      Until_Shown(player);
+      if (i == 100) after_100 = Resident_MiB();
+    }
+    state.counters["MiB_after_100"] = after_100;
+    state.counters["MiB_after_1000"] = Resident_MiB();
+  }
+  Stop();
+}
+
 BENCHMARK(Step_DecodedAhead)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(12);
 BENCHMARK(Step_DecodedWhenShown)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(12);
+BENCHMARK(Right_Arrow_Held)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(Looping_Show_1000_Steps)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 }  // namespace
 
@@ -70,13 +147,16 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens));
   qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath("data")));
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.filePath("runtime")));
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
+  Platform::Services::Guard services;
+  services.navigator(Forms::Navigator());
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
 
   QStringList photos;
-  for (unsigned i = 0; i < 3; ++i) {
+  for (unsigned i = 0; i < 6; ++i) {
     photos << dir.filePath(QStringLiteral("photo%1.jpg").arg(i));
     if (!Bench::Photo_Like(QSize(6000, 4000), 1234567u + i).save(photos.last(), "JPEG", 90)) return 1;
   }

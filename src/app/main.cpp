@@ -1,11 +1,13 @@
 // Vistabel: a picture slide show for the desktop.
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/command_line.h"
 #include "app/start_up.h"
 #include "app/window_navigator.h"
 #include "platform/services.h"
+#include "player/picture_source.h"
 #include "vistabel_version.h"
 
 namespace {
@@ -34,5 +36,11 @@ int main(int argc, char** argv) {
 
   const int status = General::Start_Up(command.argument);
   if (status >= 0) return status;
-  return QApplication::exec();
+  const int code = QApplication::exec();
+  // A picture still being decoded is not waited for.
+  if (Picture_Source::Busy()) {
+    std::fflush(nullptr);
+    std::_Exit(code);
+  }
+  return code;
 }

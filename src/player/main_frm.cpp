@@ -7,7 +7,6 @@
 #include <QPalette>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include "core/colour/colours.h"
 #include "core/decode/decode_plan.h"
@@ -95,6 +94,9 @@ Main_Frm::Main_Frm() {
   // Movement over the picture brings the pointer back.
   Image1->setMouseTracking(true);
   Image1->installEventFilter(this);
+
+  pictures_ = new Picture_Source(this);
+  connect(pictures_, &Picture_Source::Ready, this, &Main_Frm::Picture_Ready);
 }
 
 Main_Frm::~Main_Frm() = default;
@@ -162,6 +164,7 @@ void Main_Frm::Load_Show() {
 void Main_Frm::Exit_Show() {
   if (leaving_) return;
   leaving_ = true;
+  pictures_->Want({});  // no decode is waited for
   Switch_Timer1(false);
   StopPlay();
   Mouse::ShowMouse(true);
@@ -235,6 +238,7 @@ void Main_Frm::changeEvent(QEvent* event) {
 }
 
 void Main_Frm::Hotkeys_Timer_Timer() {
+  if (Waiting()) return;  // the keys count once the step's picture is on screen
   const bool active = isActiveWindow();
   const bool back = active && (left_.down || left_.pressed);
   const bool forward = active && (right_.down || right_.pressed);
@@ -290,6 +294,7 @@ void Main_Frm::Search_Here() {
   const QString folder = General::GetFolder(List2.at(Cursor.CurrentIndex));
   if (folder.isEmpty() || !General::FolderExists(folder)) return;
   leaving_ = true;
+  pictures_->Want({});
   Switch_Timer1(false);
   StopPlay();
   Music_Timer.stop();
@@ -302,7 +307,7 @@ void Main_Frm::Search_Here() {
 // ---- removing and deleting the shown picture ----
 
 bool Main_Frm::May_Take_Shown_Picture() {
-  if (List2.isEmpty() || leaving_) return false;
+  if (List2.isEmpty() || leaving_ || Waiting()) return false;
   Switch_Timer1(false);
   if (List2.size() == 1 || Cursor.CurrentIndex < 0 || Cursor.CurrentIndex >= List2.size()) {
     Services::MsgBox().MsgBox(QStringLiteral("This is the last picture!!"), Platform::vbInformation,
@@ -357,10 +362,11 @@ void Main_Frm::Timer1_Timer() { Show_Pics(); }
 
 void Main_Frm::Show_Pics() {
   if (leaving_) return;
-  const auto outcome = Play_Steps::Show_Pics(Cursor, List2.size(), LoopOn,
-                                             [this](qsizetype i) { return Display_Step(i); });
-  Apply(outcome, false);
-  Decode_Next(outcome, true);
+  if (Waiting()) {
+    timer_due_ = true;
+    return;
+  }
+  Run_Step(Play_Steps::Kind::Timed);
 }
 
 void Main_Frm::Forward() { User_Step(true); }
@@ -369,22 +375,81 @@ void Main_Frm::Back() { User_Step(false); }
 
 void Main_Frm::User_Step(bool forward) {
   if (leaving_) return;
+  if (Waiting()) {
+    queued_steps_.push_back(forward);  // taken once the step's picture is on screen
+    return;
+  }
   Paused = false;
   Paused_lbl->hide();
   if (List2.size() == 1) return;
   Switch_Timer1(false);
-  const Play_Steps::Display display = [this](qsizetype i) { return Display_Step(i); };
-  const auto outcome = forward ? Play_Steps::Forward(Cursor, List2.size(), LoopOn, display)
-                               : Play_Steps::Back(Cursor, List2.size(), display);
-  Apply(outcome, true);
-  Decode_Next(outcome, forward);
+  Run_Step(forward ? Play_Steps::Kind::Forward : Play_Steps::Kind::Back);
 }
 
-void Main_Frm::Decode_Next(Play_Steps::Outcome outcome, bool forward) {
-  const qsizetype n = List2.size();
-  if (outcome != Play_Steps::Outcome::Shown || n < 2) return;
-  const qsizetype i = Cursor.CurrentIndex;
-  Decode_Ahead(forward ? (i + 1) % n : (i > 0 ? i - 1 : n - 1));
+void Main_Frm::Run_Step(Play_Steps::Kind kind) {
+  step_kind_ = kind;
+  const Play_Steps::Display display = [this](qsizetype i) { return Display_Step(i); };
+  switch (kind) {
+    case Play_Steps::Kind::Timed:
+      Settle(Play_Steps::Show_Pics(Cursor, List2.size(), LoopOn, display));
+      break;
+    case Play_Steps::Kind::Forward:
+      Settle(Play_Steps::Forward(Cursor, List2.size(), LoopOn, display));
+      break;
+    case Play_Steps::Kind::Back:
+      Settle(Play_Steps::Back(Cursor, List2.size(), display));
+      break;
+  }
+}
+
+void Main_Frm::Picture_Ready(const Picture_Key& key) {
+  if (leaving_ || CurrentFile.isEmpty() || !(key == Key_Of(CurrentFile))) return;
+  const std::optional<Decoded_Picture> decoded = pictures_->Find(key);
+  if (!decoded) return;
+  if (Waiting()) {
+    const bool shown = Show_Decoded(key, *decoded);
+    Settle(Play_Steps::Resume(Cursor, List2.size(), LoopOn, shown,
+                              [this](qsizetype i) { return Display_Step(i); }));
+  } else if (!decoded->image.isNull() && decoded->own == picture_size_) {
+    // The shown picture, decoded again for the window as it is now.
+    Image1->Set_Picture(decoded->image, decoded->request);
+    shown_ = key;
+  }
+}
+
+void Main_Frm::Settle(Play_Steps::Outcome outcome) {
+  if (outcome == Play_Steps::Outcome::Waiting) return;
+  const bool due = std::exchange(timer_due_, false);
+  Apply(outcome, step_kind_ != Play_Steps::Kind::Timed);
+  if (leaving_) return;
+  // The timer fired while the picture was on its way: it gets a full interval on screen.
+  if (due && step_kind_ == Play_Steps::Kind::Timed && outcome == Play_Steps::Outcome::Shown)
+    Switch_Timer1(true);
+  Carry_On();
+}
+
+void Main_Frm::Carry_On() {
+  if (Waiting() || leaving_) return;
+  if (!queued_steps_.empty()) {
+    // After the event loop has drawn the picture that came: the steps first, each may wait in turn.
+    if (!step_posted_) {
+      step_posted_ = true;
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            step_posted_ = false;
+            if (leaving_ || Waiting() || queued_steps_.empty()) return;
+            const bool forward = queued_steps_.front();
+            queued_steps_.pop_front();
+            User_Step(forward);
+            Carry_On();
+          },
+          Qt::QueuedConnection);
+    }
+    return;
+  }
+  // Then the keys and clicks, in their order.
+  for (auto& event : std::exchange(deferred_, {})) QCoreApplication::postEvent(this, event.release());
 }
 
 void Main_Frm::Apply(Play_Steps::Outcome outcome, bool restart_timer) {
@@ -401,8 +466,11 @@ void Main_Frm::Apply(Play_Steps::Outcome outcome, bool restart_timer) {
       Run_File_Cleanup();
       Exit_Show();
       break;
+    case Play_Steps::Outcome::Waiting:
+      break;
     case Play_Steps::Outcome::No_Valid:
       Switch_Timer1(false);
+      Image1->hide();
       Services::MsgBox().MsgBox(QStringLiteral("No Vaild Picture Files"), Platform::vbExclamation,
                                 QStringLiteral("ERROR"));
       Run_File_Cleanup();
@@ -417,71 +485,89 @@ qint64 Main_Frm::RandomNumber(qint64 upper, qint64 lower) {
 
 // ---- the display step ----
 
-QSize Main_Frm::Client_Size() const { return size(); }
-
-Main_Frm::Decoded Main_Frm::Decode(Platform::PictureLoaderSeam& loader, const QString& path,
-                                   Fitting::Mode mode, QSize window) {
-  // The picture's own size from its header, its place by the fitting rules, then only what is seen.
-  Decoded d;
-  const auto own = loader.Read_Size(path);
-  if (!own) return d;
-  const QRect place = Fitting::Fit_Picture(mode, *own, window);
-  d.own = *own;
-  d.request = Platform::Plan_Decode(*own, place, window);
-  d.image = loader.Load(path, d.request);
-  return d;
+QSize Main_Frm::Client_Size() const {
+  // Full screen asked for: the window manager may not have made it so yet, but the picture is
+  // decoded once, for the size it will be seen at.
+  if (windowState().testFlag(Qt::WindowFullScreen) && screen()) return screen()->geometry().size();
+  return size();
 }
 
-bool Main_Frm::Display_Step(qsizetype index) {
-  Image1->hide();
+Picture_Key Main_Frm::Key_Of(const QString& path) const {
+  return {path, Fitting::Mode_Of(StrechOn, RatioOn), Client_Size()};
+}
+
+QList<Picture_Key> Main_Frm::Wanted_Around(qsizetype index) const {
+  const qsizetype n = List2.size();
+  QList<Picture_Key> wanted{Key_Of(index >= 0 && index < n ? List2[index] : QString())};
+  if (n < 2 || index < 0 || index >= n) return wanted;
+  const qsizetype way = step_kind_ == Play_Steps::Kind::Back ? -1 : 1;
+  for (const qsizetype step : {way, 2 * way, -way}) {
+    const Picture_Key key = Key_Of(List2[((index + step) % n + n) % n]);
+    if (!key.path.isEmpty() && !wanted.contains(key)) wanted.push_back(key);
+  }
+  return wanted;
+}
+
+std::optional<bool> Main_Frm::Display_Step(qsizetype index) {
   CurrentFile = (index >= 0 && index < List2.size()) ? List2[index] : QString();
-  Ahead ahead = std::exchange(ahead_, Ahead{});
+  const QList<Picture_Key> wanted = Wanted_Around(index);
+  const std::optional<Decoded_Picture> decoded = pictures_->Want(wanted);
   if (CurrentFile.isEmpty()) {
     // An empty entry is the empty picture: only the background shows.
+    Image1->hide();
     picture_size_ = QSize();
+    shown_ = {};
     Image1->Clear();
     Fit_Picture();
     Image1->show();
     return true;
   }
-  const QSize window = Client_Size();
-  const Fitting::Mode mode = Fitting::Mode_Of(StrechOn, RatioOn);
-  const bool ready = ahead.result.isValid() && ahead.path == CurrentFile && ahead.mode == mode &&
-                     ahead.window == window;
-  const Decoded d = ready ? ahead.result.result() : Decode(Services::Pictures(), CurrentFile, mode, window);
-  if (d.image.isNull()) return false;
-  picture_size_ = d.own;
-  Image1->Set_Picture(d.image, d.request);
+  // Not decoded yet: the picture before stays until this one comes (Picture_Ready).
+  if (!decoded) return std::nullopt;
+  return Show_Decoded(wanted.first(), *decoded);
+}
+
+bool Main_Frm::Show_Decoded(const Picture_Key& key, const Decoded_Picture& decoded) {
+  if (decoded.image.isNull()) return false;
+  Image1->hide();
+  picture_size_ = decoded.own;
+  shown_ = key;
+  Image1->Set_Picture(decoded.image, decoded.request);
   Fit_Picture();
   Image1->show();
   return true;
 }
 
-void Main_Frm::Decode_Ahead(qsizetype index) {
-  if (leaving_ || index < 0 || index >= List2.size() || !Services::Pictures().Thread_Safe()) return;
-  const QString path = List2.at(index);
-  if (path.isEmpty() || path == CurrentFile) return;
-  ahead_.index = index;
-  ahead_.path = path;
-  ahead_.mode = Fitting::Mode_Of(StrechOn, RatioOn);
-  ahead_.window = Client_Size();
-  Platform::PictureLoaderSeam* loader = &Services::Pictures();
-  ahead_.result = QtConcurrent::run(
-      [loader, path, mode = ahead_.mode, window = ahead_.window] { return Decode(*loader, path, mode, window); });
-}
-
 void Main_Frm::Fit_Picture() {
   Cursor.FailCount = 0;
+  Image1->setGeometry(
+      Fitting::Fit_Picture(Fitting::Mode_Of(StrechOn, RatioOn), picture_size_, Client_Size()));
+}
+
+void Main_Frm::Decode_For_Window() {
+  if (leaving_ || !show_loaded_ || CurrentFile.isEmpty()) return;
+  QList<Picture_Key> wanted = Wanted_Around(Cursor.CurrentIndex);
+  if (Waiting()) {
+    // The step's picture was asked for the old size: it comes at this one.
+    if (pictures_->Want(wanted))
+      QMetaObject::invokeMethod(this, [this, key = wanted.first()] { Picture_Ready(key); },
+                                Qt::QueuedConnection);
+    return;
+  }
+  if (picture_size_.isEmpty()) return;
   const QSize window = Client_Size();
-  const QRect place =
-      Fitting::Fit_Picture(Fitting::Mode_Of(StrechOn, RatioOn), picture_size_, window);
-  Image1->setGeometry(place);
-  if (picture_size_.isEmpty() || CurrentFile.isEmpty()) return;
-  // More is seen than was decoded (a larger window, another part in view): decode again.
-  const Platform::Decode_Request want = Platform::Plan_Decode(picture_size_, place, window);
-  if (Platform::Covers(Image1->Decoded(), want)) return;
-  const QImage image = Services::Pictures().Load(CurrentFile, want);
-  if (!image.isNull()) Image1->Set_Picture(image, want);
+  const QRect place = Image1->geometry();
+  if (Platform::Covers(Image1->Decoded(), Platform::Plan_Decode(picture_size_, place, window))) {
+    wanted.first() = shown_;  // what is held is enough; only the neighbours change size
+    pictures_->Want(wanted);
+    return;
+  }
+  // More is seen than was decoded: decode it again for this window, off this thread.
+  const std::optional<Decoded_Picture> decoded = pictures_->Want(wanted);
+  if (decoded && !decoded->image.isNull() && decoded->own == picture_size_) {
+    Image1->Set_Picture(decoded->image, decoded->request);
+    shown_ = wanted.first();
+  }
 }
 
 // ---- the window ----
@@ -499,9 +585,29 @@ void Main_Frm::resizeEvent(QResizeEvent* event) {
     FormRatio_Mod::RatioWindowProc(event->size());
   }
   Centre_Paused_Label();
-  if (show_loaded_) Fit_Picture();
-  // The picture decoded ahead was for the old size: decode it again for this one.
-  if (ahead_.result.isValid() && ahead_.window != Client_Size()) Decode_Ahead(ahead_.index);
+  if (show_loaded_) {
+    Fit_Picture();
+    Decode_For_Window();
+  }
+}
+
+bool Main_Frm::event(QEvent* event) {
+  // While a step waits for its picture, keys and clicks wait too, as they would behind a decode
+  // on this thread; Esc and the right button leave at once.
+  if (Waiting() && !leaving_) {
+    const QEvent::Type type = event->type();
+    const bool leave =
+        (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->text() == QLatin1String("\x1b")) ||
+        (type == QEvent::MouseButtonRelease &&
+         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton);
+    if (!leave && (type == QEvent::KeyPress || type == QEvent::KeyRelease ||
+                   type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+                   type == QEvent::MouseButtonDblClick)) {
+      deferred_.emplace_back(event->clone());
+      return true;
+    }
+  }
+  return QWidget::event(event);
 }
 
 void Main_Frm::Centre_Paused_Label() {

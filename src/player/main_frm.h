@@ -2,7 +2,6 @@
 // when the show ends goes back to where the show was started from.
 #pragma once
 
-#include <QFuture>
 #include <QImage>
 #include <QLabel>
 #include <QSize>
@@ -10,11 +9,15 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
+#include <deque>
 #include <memory>
+#include <optional>
+#include <vector>
 
-#include "platform/services.h"
 #include "core/play/fitting.h"
 #include "core/play/play_steps.h"
+#include "platform/services.h"
+#include "player/picture_source.h"
 
 class PictureBox;
 
@@ -70,6 +73,8 @@ class Main_Frm : public QWidget {
 
   qsizetype CurrentIndex() const { return Cursor.CurrentIndex; }
   bool Show_Loaded() const { return show_loaded_; }
+  // A step waits for its picture to be decoded; the picture before it stays on screen meanwhile.
+  bool Waiting() const { return Cursor.waiting.has_value(); }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -81,6 +86,7 @@ class Main_Frm : public QWidget {
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void Load_Show();
@@ -93,37 +99,38 @@ class Main_Frm : public QWidget {
   void Fit_Picture();
   void Run_File_Cleanup();
   void Switch_Timer1(bool on);
-  bool Display_Step(qsizetype index);
+  std::optional<bool> Display_Step(qsizetype index);
+  bool Show_Decoded(const Picture_Key& key, const Decoded_Picture& decoded);
   void Apply(Play_Steps::Outcome outcome, bool restart_timer);
   void Centre_Paused_Label();
-  void Decode_Ahead(qsizetype index);
   void User_Step(bool forward);
+  void Run_Step(Play_Steps::Kind kind);
+  // A step has ended or waits; when it has ended, what came meanwhile is carried out.
+  void Settle(Play_Steps::Outcome outcome);
+  void Carry_On();
+  void Picture_Ready(const Picture_Key& key);
   // Stops the timer before the shown picture is dropped or deleted; false (after saying so) when
   // it is the last one, and when there is none.
   bool May_Take_Shown_Picture();
-  // After a step in this direction, decodes the picture that comes next.
-  void Decode_Next(Play_Steps::Outcome outcome, bool forward);
+  // The size the window has, or will have once it is full screen.
   QSize Client_Size() const;
+  Picture_Key Key_Of(const QString& path) const;
+  // The picture at `index` in this window, then the neighbours to have ready: the next two in
+  // the direction of travel, then the one before.
+  QList<Picture_Key> Wanted_Around(qsizetype index) const;
+  // After a resize: the shown picture decoded again when more of it is seen, the step's picture
+  // and the neighbours asked for at the new size.
+  void Decode_For_Window();
 
   QSize picture_size_;  // the shown picture's own size; empty for the empty picture
+  Picture_Key shown_;   // what Image1's pixels were decoded for
 
-  // A picture decoded on a worker thread: the next one in the direction of travel, for the window
-  // size and display mode it was asked for.
-  struct Decoded {
-    QSize own;
-    Platform::Decode_Request request;
-    QImage image;
-  };
-  struct Ahead {
-    qsizetype index = -1;
-    QString path;
-    Fitting::Mode mode = Fitting::Mode::Own_Size;
-    QSize window;
-    QFuture<Decoded> result;
-  };
-  Ahead ahead_;
-  static Decoded Decode(Platform::PictureLoaderSeam& loader, const QString& path, Fitting::Mode mode,
-                        QSize window);
+  Picture_Source* pictures_ = nullptr;
+  Play_Steps::Kind step_kind_ = Play_Steps::Kind::Timed;
+  bool timer_due_ = false;                      // the timer fired while a step waited
+  std::deque<bool> queued_steps_;               // the user's steps asked meanwhile (true: forward)
+  bool step_posted_ = false;                    // the next of them is on its way
+  std::vector<std::unique_ptr<QEvent>> deferred_;  // keys and clicks that came meanwhile
   // The arrow keys: held down now, and pressed since the last poll.
   struct Arrow {
     bool down = false;

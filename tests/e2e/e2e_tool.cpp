@@ -3,6 +3,10 @@
 //                                          X,Y as #rrggbb, one a line
 //   e2e_tool picture OUT W H #rrggbb       writes a plain picture; the format follows OUT's extension
 //   e2e_tool area OUT.png X Y W H          saves that part of the screen
+//   e2e_tool photo OUT W H #top #bottom O  writes a JPEG of two halves, top and bottom as stored,
+//                                          with EXIF orientation O
+//   e2e_tool bomb OUT                      writes a picture bomb: OUT.jpg a progressive JPEG that
+//                                          claims 65000 x 65000, OUT.png a valid 30000 x 30000 PNG
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -11,7 +15,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include <QPainter>
+
 #include "gif_writer.h"
+#include "support/crafted_pictures.h"
 
 namespace {
 
@@ -48,6 +55,28 @@ int picture(char** argv) {
   return image.save(out, nullptr, 95) ? 0 : 4;
 }
 
+bool write(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+int photo(char** argv) {
+  QImage image(std::atoi(argv[3]), std::atoi(argv[4]), QImage::Format_RGB32);
+  image.fill(QColor(QString::fromLatin1(argv[5])));
+  QPainter(&image).fillRect(0, image.height() / 2, image.width(), image.height(),
+                            QColor(QString::fromLatin1(argv[6])));
+  const QByteArray jpeg = Crafted::With_Orientation(Crafted::Encoded(image, "JPEG"), std::atoi(argv[7]));
+  return write(QString::fromLocal8Bit(argv[2]), jpeg) ? 0 : 4;
+}
+
+int bomb(char** argv) {
+  const QString out = QString::fromLocal8Bit(argv[2]);
+  return write(out + ".jpg", Crafted::Jpeg_Claiming({65000, 65000}, true)) &&
+                 write(out + ".png", Crafted::Png_Of_Zeros({30000, 30000}))
+             ? 0
+             : 4;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -64,7 +93,18 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     return picture(argv);
   }
-  std::fputs("usage: e2e_tool grab OUT.png [X,Y ...] | e2e_tool area OUT.png X Y W H | "
-             "e2e_tool picture OUT W H #rrggbb\n", stderr);
+  if (argc == 8 && std::strcmp(argv[1], "photo") == 0) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    return photo(argv);
+  }
+  if (argc == 3 && std::strcmp(argv[1], "bomb") == 0) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    return bomb(argv);
+  }
+  std::fputs("usage: e2e_tool grab OUT.png [X,Y ...] | area OUT.png X Y W H |\n"
+             "       picture OUT W H #rrggbb | photo OUT W H #top #bottom ORIENTATION | bomb OUT\n",
+             stderr);
   return 2;
 }

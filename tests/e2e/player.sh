@@ -105,4 +105,43 @@ xdotool key Escape
 wait_end $pid 15
 [[ $status == 0 ]] && pass "Esc leaves a looping show, exit 0" || fail "Esc on a looping show ended with '$status'"
 
+# 6. Picture bombs are skipped like unloadable pictures, without the memory their decode would
+#    take: a progressive JPEG claiming 65000 x 65000 and a valid 30000 x 30000 PNG, in keep ratio.
+"$tool" bomb "$work/bomb" || fail "making the bombs"
+show "$work/bombs.sli" True 1 0 255 1 "$work/bomb.jpg" "$work/bomb.png" "$work/green.bmp"
+"$vistabel" "$work/bombs.sli" & pid=$!
+centre "#00ff00 #00ff00" && pass "the bombs are skipped, the next picture shows" \
+  || fail "the picture after the bombs is not shown"
+peak=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status" 2>/dev/null)
+(( ${peak:-999999} < 300000 )) && pass "memory stays low (${peak} kB)" || fail "peak memory ${peak} kB"
+xdotool key Escape
+wait_end $pid 15
+[[ $status == 0 ]] && pass "Esc ends the show of bombs" || fail "Esc on the bombs ended with '$status'"
+
+# 7. A photo turned by its EXIF orientation (6: a quarter clockwise): stored 200 x 100 with green
+#    over blue, it is seen 100 x 200 with blue on the left and green on the right, own size.
+"$tool" photo "$work/turned.jpg" 200 100 '#00ff00' '#0000ff' 6 || fail "making the photo"
+show "$work/turned.sli" False 0 0 255 1 "$work/turned.jpg"
+"$vistabel" "$work/turned.sli" & pid=$!
+near() {  # near #rrggbb #rrggbb: each channel within 40
+  local a=$1 b=$2 i
+  for i in 1 3 5; do
+    local d=$(( 0x${a:i:2} - 0x${b:i:2} ))
+    (( d > 40 || d < -40 )) && return 1
+  done
+  return 0
+}
+turned=""
+for _ in $(seq 40); do
+  sleep 0.25
+  read -r left right above outside < <("$tool" grab "$work/shot.png" 487,384 537,384 540,300 600,384 | tr '\n' ' ')
+  near "$left" "#0000ff" && near "$right" "#00ff00" && near "$above" "#00ff00" && [[ $outside == "#ff0000" ]] \
+    && { turned=yes; break; }
+done
+[[ -n ${E2E_SHOTS:-} ]] && cp "$work/shot.png" "$E2E_SHOTS/player-exif-turned.png"
+[[ -n $turned ]] && pass "the photo is shown upright" \
+  || fail "the turned photo shows '$left $right $above $outside'"
+xdotool key Escape
+wait_end $pid 15
+
 finish

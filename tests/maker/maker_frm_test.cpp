@@ -14,6 +14,7 @@
 #include "core/general/general.h"
 #include "core/layout/maker_layout.h"
 #include "core/settings/settings.h"
+#include "support/crafted_pictures.h"
 #include "support/fakes.h"
 #include "support/windows.h"
 
@@ -151,6 +152,26 @@ TEST_F(Maker, ThumbnailFollowsTheListClickedAndTheSwitch) {
   EXPECT_TRUE(f->Image1->isVisibleTo(f));
   EXPECT_EQ(f->Text1, "/Pics/c.bmp");
   EXPECT_FALSE(f->Thumbnail().isNull());
+}
+
+TEST_F(Maker, TheThumbnailOfAPhotoIsUpright) {
+  // Stored wide, green over blue, to be turned a quarter clockwise: seen tall, blue left of green.
+  QImage stored(200, 100, QImage::Format_RGB32);
+  stored.fill(Qt::green);
+  for (int y = 50; y < 100; ++y)
+    for (int x = 0; x < 200; ++x) stored.setPixel(x, y, qRgb(0, 0, 255));
+  Write_File(Path("turned.jpg"), Crafted::With_Orientation(Crafted::Encoded(stored, "JPEG"), 6));
+  const auto real = Platform::Make_Qt_Picture_Loader();
+  Platform::Services::Guard real_pictures;
+  real_pictures.pictures(*real);
+  Maker_Frm* f = Open({Path("turned.jpg")});
+  f->List1->setCurrentRow(0);
+  const QImage thumbnail = f->Thumbnail();
+  ASSERT_EQ(thumbnail.size(), f->Image1->contentsRect().size());
+  const int w = thumbnail.width(), h = thumbnail.height();
+  EXPECT_LT(thumbnail.pixelColor(w / 4, h / 4).green(), 60);
+  EXPECT_GT(thumbnail.pixelColor(w / 4, h / 4).blue(), 200);
+  EXPECT_GT(thumbnail.pixelColor(3 * w / 4, 3 * h / 4).green(), 200);
 }
 
 // ---- toolbar, options, layout and settings ----

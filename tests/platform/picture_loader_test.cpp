@@ -11,13 +11,16 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <atomic>
 #include <thread>
+
+#include <turbojpeg.h>
 
 #include "gif_writer.h"
 #include "core/decode/decode_plan.h"
 #include "platform/services.h"
+#include "platform/turbo_jpeg.h"
+#include "support/crafted_pictures.h"
 
 namespace Platform {
 namespace {
@@ -91,6 +94,7 @@ TEST_F(PictureLoader, ReadsTheSizeByContentAndRefusesWhatIsNoPicture) {
       {Write("b.jpg", jpeg), QSize(400, 300)},
       {Write("c.gif", Gif_Of(Quadrants({90, 120}))), QSize(90, 120)},
       {Write("d.gif", Encoded(Quadrants({50, 70}), "JPEG")), QSize(50, 70)},
+      {Write("e.jpg", Encoded(Quadrants({30, 20}), "BMP")), QSize(30, 20)},
       {Write("cut-late.jpg", jpeg.left(jpeg.size() * 3 / 4)), QSize(400, 300)},
       {Write("cut-early.jpg", jpeg.left(100)), std::nullopt},
       {Write("notes.gif", "Pictures of the summer, see the folder next door.\n"), std::nullopt},
@@ -146,40 +150,100 @@ TEST_F(PictureLoader, DecodesExactlyWhatIsAskedInEachFormat) {
           << x << "," << y;
 }
 
-TEST_F(PictureLoader, AHugeClaimedSizeIsRefusedWithoutAHugeAllocation) {
-  const auto peak_mb = [] {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-  };
-  const long before = peak_mb();
-  const QSize huge(60000, 60000);
-  // Keep ratio on a full-HD screen: square counts as landscape, 1920 wide, over top and bottom.
-  const Decode_Request fitted = Plan_Decode(huge, {0, -420, 1920, 1920}, {1920, 1080});
-  // A real JPEG whose frame header claims the huge size.
-  QByteArray bytes = Encoded(Quadrants({64, 48}), "JPEG");
-  const qsizetype sof = bytes.indexOf(QByteArray("\xFF\xC0", 2));
-  qToBigEndian<quint16>(huge.height(), bytes.data() + sof + 5);
-  qToBigEndian<quint16>(huge.width(), bytes.data() + sof + 7);
-  const QString jpeg = Write("huge.jpg", bytes);
-  EXPECT_EQ(loader_->Read_Size(jpeg), huge);
-  EXPECT_TRUE(loader_->Load(jpeg, fitted).isNull());
-  EXPECT_TRUE(loader_->Load(jpeg, {huge, {}}).isNull());
-  EXPECT_LT(peak_mb() - before, 100);
+long Peak_MiB() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss / 1024;
 }
 
-TEST_F(PictureLoader, APictureOverTheMemoryLimitIsDecodedAtTheSizeItIsShown) {
-  // Like a 12000 x 8000 photo under the usual limit: 2400 x 1600 takes 15 MB, over 4 MB.
-  const QSize own(2400, 1600);
-  const QString path = Write("large.jpg", Encoded(Quadrants(own), "JPEG"));
-  QImageReader::setAllocationLimit(4);
-  EXPECT_TRUE(loader_->Load(path, {own, {}}).isNull());
-  const QImage fitted = loader_->Load(path, Plan_Decode(own, {0, 0, 480, 320}, {480, 320}));
-  ASSERT_EQ(fitted.size(), QSize(480, 320));
-  EXPECT_TRUE(Near(fitted.pixelColor(420, 260), kBottomRight, 40));
-  const QImage middle = loader_->Load(path, Plan_Decode(own, {-880, -560, 2400, 1600}, {640, 480}));
-  ASSERT_EQ(middle.size(), QSize(640, 480));
-  EXPECT_TRUE(Near(middle.pixelColor(100, 100), kTopLeft, 40));
+TEST_F(PictureLoader, PictureBombsAreRefusedFromTheirHeadersBeforeAnyDecoding) {
+  const long before = Peak_MiB();
+  const QSize screen(1920, 1080);
+  const struct { QString path; QSize size; } bombs[] = {
+      // 12.7 GB of coefficients for 3 KB: a progressive JPEG keeps all of them, whatever the scale.
+      {Write("bomb.jpg", Crafted::Jpeg_Claiming({65000, 65000}, true)), {65000, 65000}},
+      // 3.6 GB decoded from a valid file of 430 KB.
+      {Write("bomb.png", Crafted::Png_Of_Zeros({30000, 30000})), {30000, 30000}},
+  };
+  for (const auto& bomb : bombs) {
+    SCOPED_TRACE(bomb.path.toStdString());
+    EXPECT_EQ(loader_->Read_Size(bomb.path), bomb.size);
+    const int square = screen.width();  // keep ratio: square counts as landscape
+    EXPECT_TRUE(loader_->Load(bomb.path, Plan_Decode(bomb.size, {0, -420, square, square}, screen)).isNull());
+    EXPECT_TRUE(loader_->Load(bomb.path, Plan_Decode(bomb.size, {0, 0, 1920, 1080}, screen)).isNull());
+    const QRect own((QPoint(1920, 1080) - QPoint(bomb.size.width(), bomb.size.height())) / 2, bomb.size);
+    EXPECT_TRUE(loader_->Load(bomb.path, Plan_Decode(bomb.size, own, screen)).isNull());
+  }
+  EXPECT_LT(Peak_MiB() - before, 100);
+}
+
+TEST_F(PictureLoader, LargeOrdinaryPicturesAreDecodedAndScaled) {
+  // 192 MB and 250 MB decoded: within the budget, over the reader's usual limit.
+  const struct { QString path; QSize size; } large[] = {
+      {Write("large.png", Crafted::Png_Of_Zeros({8000, 6000}, 8, 2)), {8000, 6000}},
+      {Write("deep.png", Crafted::Png_Of_Zeros({5600, 5600}, 16, 2)), {5600, 5600}},
+  };
+  for (const auto& picture : large) {
+    SCOPED_TRACE(picture.path.toStdString());
+    ASSERT_EQ(loader_->Read_Size(picture.path), picture.size);
+    const Decode_Request fitted{{960, 720}, {0, 0, 960, 540}};
+    const QImage image = loader_->Load(picture.path, fitted);
+    ASSERT_EQ(image.size(), QSize(960, 540));
+    EXPECT_EQ(image.pixel(480, 270), qRgb(0, 0, 0));
+  }
+}
+
+// The EXIF orientation turns the picture as Qt's own reader turns it, for all eight values; sizes,
+// the scale and the part to decode are those of the picture as seen.
+TEST_F(PictureLoader, PhotosAreShownAsCamerasMeantThem) {
+  const QSize stored(320, 192);
+  const QByteArray jpeg = Encoded(Quadrants(stored), "JPEG");
+  for (int o = 1; o <= 8; ++o) {
+    SCOPED_TRACE(o);
+    const QString path = Write(QString("o%1.jpg").arg(o), Crafted::With_Orientation(jpeg, o, o % 2));
+    QImageReader qt(path);
+    qt.setAutoTransform(true);
+    const QImage upright = qt.read();
+    const QSize shown = upright.size();
+    ASSERT_EQ(loader_->Read_Size(path), shown);
+    const QRect part(shown.width() / 4, shown.height() / 8, shown.width() / 2, shown.height() / 2);
+    const struct { Decode_Request request; QImage expected; } cases[] = {
+        {{shown, {}}, upright},
+        {{shown, part}, upright.copy(part)},                                    // own size, a part
+        {{shown / 2, {}}, upright.scaled(shown / 2)},                           // scaled by TurboJPEG
+        {{shown / 2, QRect(0, 10, 40, 30)}, upright.scaled(shown / 2).copy(0, 10, 40, 30)},
+    };
+    for (const auto& c : cases) {
+      const QImage image = loader_->Load(path, c.request);
+      ASSERT_EQ(image.size(), c.expected.size());
+      for (const QPoint at : {QPoint(2, 2), QPoint(image.width() - 3, 2), QPoint(2, image.height() - 3),
+                              QPoint(image.width() - 3, image.height() - 3)})
+        EXPECT_TRUE(Near(image.pixelColor(at), c.expected.pixelColor(at), 40)) << at.x() << "," << at.y();
+    }
+  }
+}
+
+TEST_F(PictureLoader, AJpegThatTurboJpegRefusesIsReadByQt) {
+  // A CMYK JPEG: TurboJPEG gives no RGB from it; Qt's reader does.
+  const QSize size(48, 32);
+  std::vector<unsigned char> cmyk(size_t(size.width()) * size.height() * 4, 128);
+  for (size_t i = 0; i < cmyk.size(); i += 4) cmyk[i + 1] = 40;
+  tjhandle compressor = tjInitCompress();
+  unsigned char* out = nullptr;
+  unsigned long out_size = 0;
+  ASSERT_EQ(tjCompress2(compressor, cmyk.data(), size.width(), 0, size.height(), TJPF_CMYK, &out,
+                        &out_size, TJSAMP_444, 95, 0), 0);
+  const QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(out_size));
+  tjFree(out);
+  tjDestroy(compressor);
+  EXPECT_TRUE(Turbo_Jpeg_Decode(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size(), 4).isNull());
+  const QString path = Write("cmyk.jpg", bytes);
+  EXPECT_EQ(loader_->Read_Size(path), size);
+  const QImage half = loader_->Load(path, {size / 2, {}});
+  ASSERT_EQ(half.size(), size / 2);
+  const QColor qt = QImageReader(path).read().pixelColor(24, 16);
+  EXPECT_NE(qt, QColor(Qt::black));
+  EXPECT_TRUE(Near(half.pixelColor(12, 8), qt, 8));
 }
 
 }  // namespace

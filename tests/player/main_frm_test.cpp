@@ -92,18 +92,26 @@ TEST_F(Player, OptionsOfTheFileReachThePlayer) {
 TEST_F(Player, UnloadablePicturesAreSkippedInTheDirectionOfTravel) {
   for (QString p : {"/p/1.jpg", "/p/3.jpg", "/p/4.jpg"}) pictures.Add(p, {40, 30});
   pictures.undecodable.insert("/p/4.jpg");  // header fine, decoding fails
-  Main_Frm* f = Play(Show_File(Options("False", "0", "1") +
-                               QStringList{"/p/1.jpg", "/p/missing.jpg", "/p/3.jpg", "/p/4.jpg"}));
-  f->Forward();
-  EXPECT_EQ(f->CurrentFile, "/p/3.jpg");
-  EXPECT_TRUE(f->Timer1.isActive());
-  f->Forward();
-  EXPECT_EQ(f->CurrentFile, "/p/1.jpg");
-  f->Back();
-  EXPECT_EQ(f->CurrentFile, "/p/3.jpg");
-  f->Back();
-  EXPECT_EQ(f->CurrentFile, "/p/1.jpg");
-  EXPECT_TRUE(msg.shown.isEmpty());
+  // Decoded here and now, and on the pool: each step's picture is waited for.
+  for (const bool pool : {false, true}) {
+    SCOPED_TRACE(pool);
+    pictures.thread_safe = pool;
+    Main_Frm* f = Play(Show_File(Options("False", "0", "1") +
+                                 QStringList{"/p/1.jpg", "/p/missing.jpg", "/p/3.jpg", "/p/4.jpg"}));
+    QStringList seen;
+    for (const bool forward : {true, true, false, false}) {
+      settle_decodes();
+      forward ? f->Forward() : f->Back();
+      settle_decodes();
+      EXPECT_FALSE(f->Waiting());
+      seen << f->CurrentFile;
+    }
+    EXPECT_EQ(seen, (QStringList{"/p/3.jpg", "/p/1.jpg", "/p/3.jpg", "/p/1.jpg"}));
+    EXPECT_TRUE(f->Timer1.isActive());
+    EXPECT_TRUE(msg.shown.isEmpty());
+    Close(player);
+    Flush_Events();
+  }
 }
 
 TEST_F(Player, AShowWherenothingLoadsSaysSoOnceAndEnds) {
@@ -215,7 +223,7 @@ TEST_F(Player, TheNextPictureIsDecodedAheadForTheWindowItWillBeShownIn) {
   const QStringList paths{"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"};
   for (const QString& p : paths) pictures.Add(p, {4000, 3000});
   auto loads = [&](const QString& p) { return pictures.Loads_Of(p, true) + pictures.Loads_Of(p, false); };
-  auto settle = [] { QThreadPool::globalInstance()->waitForDone(); };
+  const auto settle = settle_decodes;
 
   Main_Frm* f = Play(Show_File(Options("True", "1", "1") + paths));
   settle();

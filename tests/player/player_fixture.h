@@ -4,13 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QThreadPool>
 
 #include "core/general/general.h"
 #include "player/main_frm.h"
+#include "player/picture_source.h"
 #include "support/fakes.h"
 #include "support/windows.h"
+
+// Lets the decodes under way finish and their results arrive.
+inline void settle_decodes() {
+  Picture_Source::Pool().waitForDone();
+  Flush_Events();
+}
 
 class Player : public ::testing::Test {
  protected:
@@ -22,9 +30,10 @@ class Player : public ::testing::Test {
     General::MusicPath.clear();
   }
   void TearDown() override {
+    pictures.Release();
+    Picture_Source::Pool().waitForDone();  // no decode outlives the fake pictures
     Close(player);
     Flush_Events();
-    QThreadPool::globalInstance()->waitForDone();  // a picture decoded ahead uses the fakes
   }
 
   // Writes a show file with these lines (CR LF) and returns its path.

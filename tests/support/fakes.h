@@ -9,6 +9,7 @@
 #include <QThread>
 #include <QMutex>
 #include <QSet>
+#include <QWaitCondition>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -48,8 +49,8 @@ class Program final : public Platform::ProgramSeam {
 };
 
 // Pictures by path: a size, or a failure. Unknown paths fail. Decoded images are filled with the
-// picture's colour at the size asked. With `thread_safe` the player may decode ahead on a worker
-// thread; the records are guarded for that.
+// picture's colour at the size asked. With `thread_safe` the player decodes on its pool; the
+// records are guarded for that, and a decode of a picture in `held` waits until it is released.
 class Pictures final : public Platform::PictureLoaderSeam {
  public:
   void Add(const QString& path, QSize size, QColor colour = Qt::white) {
@@ -66,6 +67,7 @@ class Pictures final : public Platform::PictureLoaderSeam {
   QImage Load(const QString& path, const Platform::Decode_Request& request) override {
     QMutexLocker lock(&mutex);
     loads.push_back({path, request, QThread::currentThread() != QCoreApplication::instance()->thread()});
+    while (held.contains(path)) released.wait(&mutex);
     if (!sizes.contains(path) || undecodable.contains(path)) return {};
     QSize s = request.clip.isEmpty() ? request.scaled : request.clip.size();
     if (s.isEmpty()) s = sizes[path];
@@ -74,6 +76,15 @@ class Pictures final : public Platform::PictureLoaderSeam {
     return image;
   }
   bool Thread_Safe() const override { return thread_safe; }
+  void Hold(const QString& path) {
+    QMutexLocker lock(&mutex);
+    held.insert(path);
+  }
+  void Release(const QString& path = {}) {  // all of them when no path is given
+    QMutexLocker lock(&mutex);
+    if (path.isEmpty()) held.clear(); else held.remove(path);
+    released.wakeAll();
+  }
   // How many times the picture was decoded, on worker threads or on the main thread.
   int Loads_Of(const QString& path, bool on_worker) {
     QMutexLocker lock(&mutex);
@@ -91,6 +102,8 @@ class Pictures final : public Platform::PictureLoaderSeam {
   QHash<QString, QSize> sizes;
   QHash<QString, QColor> colours;
   QSet<QString> undecodable;  // the header reads, decoding fails
+  QSet<QString> held;
+  QWaitCondition released;
   QStringList asked_size;
   QList<Load_Call> loads;
 };

@@ -15,10 +15,42 @@ bool gave_up(Cursor& cursor, qsizetype count) {
   return false;
 }
 
-bool show(Cursor& cursor, const Display& display) {
-  if (!display(cursor.CurrentIndex)) return false;
-  cursor.FailCount = 0;
-  return true;
+// What the step does once the entry at the cursor is shown or has failed; nothing when it moves on.
+std::optional<Outcome> settle(Cursor& c, Kind kind, qsizetype count, bool loop_on, bool at_end,
+                              bool shown) {
+  if (shown) {
+    c.FailCount = 0;
+    if (!at_end) return Outcome::Shown;
+    return kind == Kind::Timed ? Outcome::Leave : Outcome::Clean_And_Leave;
+  }
+  if (kind == Kind::Forward && at_end) return Outcome::Clean_And_Leave;
+  if (gave_up(c, count)) return Outcome::No_Valid;
+  if (kind == Kind::Timed && c.CurrentIndex == count - 1 && !loop_on) return Outcome::Clean_And_Leave;
+  return std::nullopt;
+}
+
+// Steps on until an entry is shown, the step ends, or the display's answer must be awaited. A
+// resumed step starts with the awaited answer.
+Outcome run(Cursor& c, Kind kind, qsizetype count, bool loop_on, const Display& display,
+            std::optional<bool> answer = std::nullopt) {
+  for (;;) {
+    bool at_end;
+    if (answer) {
+      at_end = c.waiting->at_end;
+      c.waiting.reset();
+    } else {
+      at_end = kind != Kind::Back && !loop_on && c.CurrentIndex == count - 1;
+      c.CurrentIndex = kind == Kind::Back ? (c.CurrentIndex > 0 ? c.CurrentIndex - 1 : count - 1)
+                                          : next_index(c.CurrentIndex, count);
+      answer = display(c.CurrentIndex);
+      if (!answer) {
+        c.waiting = Cursor::Waiting{kind, at_end};
+        return Outcome::Waiting;
+      }
+    }
+    if (const auto outcome = settle(c, kind, count, loop_on, at_end, *answer)) return *outcome;
+    answer.reset();
+  }
 }
 
 }  // namespace
@@ -31,13 +63,7 @@ Outcome Show_Pics(Cursor& cursor, qsizetype count, bool loop_on, const Display& 
     cursor.FailCount = 0;
     return loop_on ? Outcome::Shown : Outcome::Leave;
   }
-  for (;;) {
-    const bool at_end = !loop_on && cursor.CurrentIndex == count - 1;
-    cursor.CurrentIndex = next_index(cursor.CurrentIndex, count);
-    if (show(cursor, display)) return at_end ? Outcome::Leave : Outcome::Shown;
-    if (gave_up(cursor, count)) return Outcome::No_Valid;
-    if (cursor.CurrentIndex == count - 1 && !loop_on) return Outcome::Clean_And_Leave;
-  }
+  return run(cursor, Kind::Timed, count, loop_on, display);
 }
 
 Outcome Forward(Cursor& cursor, qsizetype count, bool loop_on, const Display& display) {
@@ -46,13 +72,7 @@ Outcome Forward(Cursor& cursor, qsizetype count, bool loop_on, const Display& di
     display(-1);
     return loop_on ? Outcome::Shown : Outcome::Clean_And_Leave;
   }
-  for (;;) {
-    const bool at_end = !loop_on && cursor.CurrentIndex == count - 1;
-    cursor.CurrentIndex = next_index(cursor.CurrentIndex, count);
-    if (show(cursor, display)) return at_end ? Outcome::Clean_And_Leave : Outcome::Shown;
-    if (at_end) return Outcome::Clean_And_Leave;
-    if (gave_up(cursor, count)) return Outcome::No_Valid;
-  }
+  return run(cursor, Kind::Forward, count, loop_on, display);
 }
 
 Outcome Back(Cursor& cursor, qsizetype count, const Display& display) {
@@ -61,11 +81,12 @@ Outcome Back(Cursor& cursor, qsizetype count, const Display& display) {
     display(-1);
     return Outcome::Shown;
   }
-  for (;;) {
-    cursor.CurrentIndex = cursor.CurrentIndex > 0 ? cursor.CurrentIndex - 1 : count - 1;
-    if (show(cursor, display)) return Outcome::Shown;
-    if (gave_up(cursor, count)) return Outcome::No_Valid;
-  }
+  return run(cursor, Kind::Back, count, false, display);
+}
+
+Outcome Resume(Cursor& cursor, qsizetype count, bool loop_on, bool shown, const Display& display) {
+  if (!cursor.waiting) return Outcome::Unchanged;
+  return run(cursor, cursor.waiting->kind, count, loop_on, display, shown);
 }
 
 }  // namespace Play_Steps

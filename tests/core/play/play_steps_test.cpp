@@ -47,7 +47,7 @@ class StepTable : public ::testing::TestWithParam<Case> {};
 TEST_P(StepTable, ShowsTheRightEntriesAndEndsAsItShould) {
   const Case& c = GetParam();
   Recorder run{c.count, c.broken, {}};
-  Cursor cursor{c.start, 0};
+  Cursor cursor{c.start, 0, {}};
   Outcome out{};
   switch (c.step) {
     case Step::Timed: out = Play_Steps::Show_Pics(cursor, c.count, c.loop, run.display()); break;
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Steps, StepTable, ::testing::ValuesIn(kCases),
 
 TEST(Steps, ASuccessfulLoadClearsTheFailureCount) {
   Recorder run{4, {1}, {}};
-  Cursor cursor{0, 0};
+  Cursor cursor{0, 0, {}};
   EXPECT_EQ(Play_Steps::Show_Pics(cursor, 4, true, run.display()), Outcome::Shown);
   EXPECT_EQ(cursor.CurrentIndex, 2);
   EXPECT_EQ(cursor.FailCount, 0);
@@ -108,7 +108,7 @@ TEST(Steps, AHugeListOfBrokenPicturesEndsWithoutExhaustingTheStack) {
   const Play_Steps::Display none = [&](qsizetype) { ++calls; return false; };
   for (Step step : {Step::Timed, Step::Forward, Step::Back}) {
     calls = 0;
-    Cursor cursor{0, 0};
+    Cursor cursor{0, 0, {}};
     Outcome out = step == Step::Timed     ? Play_Steps::Show_Pics(cursor, n, true, none)
                   : step == Step::Forward ? Play_Steps::Forward(cursor, n, true, none)
                                           : Play_Steps::Back(cursor, n, none);
