@@ -53,6 +53,23 @@ TEST_F(Player, ANonLoopingShowIsLeftOneStepAfterTheLastPicture) {
   EXPECT_FALSE(Playing());
   EXPECT_EQ(navigator.log.last(), "ended command line");
   EXPECT_TRUE(program.end_codes.isEmpty());
+
+  // Past the end the show ends even when the first picture cannot be loaded: a missing first
+  // picture before a good one, and 38 broken ones before three good ones.
+  pictures.Add("/p/3.jpg", {400, 300});
+  QStringList broken;
+  for (int i = 0; i < 38; ++i) broken << QString("/p/broken%1.jpg").arg(i);
+  for (const QStringList& list : {QStringList{"/p/missing.jpg", "/p/1.jpg"},
+                                  broken + QStringList{"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"}}) {
+    f = Play(Show_File(Options("False", "0", "0") + list, "broken.sli"));
+    int firings = 0;
+    for (; Playing() && firings < 10; ++firings) {
+      f->Timer1_Timer();
+      Flush_Events();
+    }
+    EXPECT_FALSE(Playing());
+    EXPECT_EQ(firings, list.size() - (list.size() == 2 ? 1 : 38));  // one per good picture
+  }
 }
 
 TEST_F(Player, AnInvalidFileIsRefusedAndEndsTheProgram) {

@@ -23,7 +23,8 @@ std::optional<Outcome> settle(Cursor& c, Kind kind, qsizetype count, bool loop_o
     if (!at_end) return Outcome::Shown;
     return kind == Kind::Timed ? Outcome::Leave : Outcome::Clean_And_Leave;
   }
-  if (kind == Kind::Forward && at_end) return Outcome::Clean_And_Leave;
+  // Past the end of a show that does not loop, the show ends whether or not the first entry loads.
+  if (at_end) return Outcome::Clean_And_Leave;
   if (gave_up(c, count)) return Outcome::No_Valid;
   if (kind == Kind::Timed && c.CurrentIndex == count - 1 && !loop_on) return Outcome::Clean_And_Leave;
   return std::nullopt;

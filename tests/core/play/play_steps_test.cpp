@@ -65,6 +65,7 @@ const Case kCases[] = {
     {"middle", Step::Timed, 3, false, 1, {}, {2}, 2, Outcome::Shown},
     {"past_end_not_looping_shows_first_then_leaves", Step::Timed, 3, false, 2, {}, {0}, 0, Outcome::Leave},
     {"past_end_looping_wraps", Step::Timed, 3, true, 2, {}, {0}, 0, Outcome::Shown},
+    {"past_end_not_looping_ends_though_the_first_fails", Step::Timed, 3, false, 2, {0}, {0}, 0, Outcome::Clean_And_Leave},
     {"skips_broken_forward", Step::Timed, 3, true, 0, {1}, {1, 2}, 2, Outcome::Shown},
     {"broken_last_not_looping_leaves_and_cleans", Step::Timed, 3, false, 1, {2}, {2}, 2, Outcome::Clean_And_Leave},
     {"broken_last_looping_wraps_to_first", Step::Timed, 3, true, 1, {2}, {2, 0}, 0, Outcome::Shown},
