@@ -138,8 +138,8 @@ void Main_Frm::Load_Show() {
     StopPlay();
     Mouse::ShowMouse(true);
     SetTopMostWindow(false);
-    Services::MsgBox().MsgBox(QStringLiteral("Error, Invaild File!"), Platform::vbCritical,
-                              QStringLiteral("Slide Show"));
+    Message(QStringLiteral("Error, Invaild File!"), Platform::vbCritical,
+            QStringLiteral("Slide Show"));
     General::End_Program(1);
     return;
   }
@@ -163,6 +163,10 @@ void Main_Frm::Load_Show() {
 
 void Main_Frm::Exit_Show() {
   if (leaving_) return;
+  if (boxes_ > 0) {
+    after_box_ = After_Box::Leave;  // once the box is answered
+    return;
+  }
   leaving_ = true;
   pictures_->Want({});  // no decode is waited for
   Switch_Timer1(false);
@@ -176,6 +180,17 @@ void Main_Frm::Exit_Show() {
 }
 
 void Main_Frm::closeEvent(QCloseEvent* event) {
+  if (boxes_ > 0 && !leaving_) {
+    // Not while a message box of this window waits: the close comes once it is answered.
+    if (event->spontaneous()) {
+      Run_File_Cleanup();
+      after_box_ = After_Box::Leave;
+    } else if (after_box_ == After_Box::Nothing) {
+      after_box_ = After_Box::Close;
+    }
+    event->ignore();
+    return;
+  }
   Switch_Timer1(false);
   Hotkeys_Timer.stop();
   Hide_Mouse_Timer.stop();
@@ -192,6 +207,44 @@ void Main_Frm::closeEvent(QCloseEvent* event) {
 
 void Main_Frm::Run_File_Cleanup() {
   if (File_Path_Txt == General::Run_File_Path()) Services::Files().Remove_File(File_Path_Txt);
+}
+
+int Main_Frm::Message(const QString& text, int style, const QString& title) {
+  if (boxes_++ == 0) {
+    held_ = {Timer1.isActive(), Hotkeys_Timer.isActive(), Hide_Mouse_Timer.isActive(),
+             Music_Timer.isActive()};
+    Timer1.stop();
+    Hotkeys_Timer.stop();
+    Hide_Mouse_Timer.stop();
+    Music_Timer.stop();
+    Mouse::ShowMouse(true);  // the box is answered with the pointer too
+  }
+  const int answer = Services::MsgBox().MsgBox(text, style, title);
+  if (--boxes_ == 0 && !leaving_) {
+    if (held_.timer1) Switch_Timer1(true);  // a full interval after the answer
+    if (held_.hotkeys) Hotkeys_Timer.start();
+    if (held_.hide_mouse) Hide_Mouse_Timer.start();
+    if (held_.music) Music_Timer.start();
+    // What came meanwhile waits until the caller has done with the answer.
+    QMetaObject::invokeMethod(this, &Main_Frm::Box_Closed, Qt::QueuedConnection);
+  }
+  return answer;
+}
+
+void Main_Frm::Box_Closed() {
+  if (boxes_ > 0 || leaving_) return;
+  switch (std::exchange(after_box_, After_Box::Nothing)) {
+    case After_Box::Leave:
+      Exit_Show();
+      return;
+    case After_Box::Close:
+      close();
+      return;
+    case After_Box::Nothing:
+      break;
+  }
+  for (const Picture_Key& key : std::exchange(ready_meanwhile_, {})) Picture_Ready(key);
+  Carry_On();
 }
 
 // ---- keys, mouse and pointer ----
@@ -310,8 +363,8 @@ bool Main_Frm::May_Take_Shown_Picture() {
   if (List2.isEmpty() || leaving_ || Waiting()) return false;
   Switch_Timer1(false);
   if (List2.size() == 1 || Cursor.CurrentIndex < 0 || Cursor.CurrentIndex >= List2.size()) {
-    Services::MsgBox().MsgBox(QStringLiteral("This is the last picture!!"), Platform::vbInformation,
-                              QStringLiteral("ERROR"));
+    Message(QStringLiteral("This is the last picture!!"), Platform::vbInformation,
+            QStringLiteral("ERROR"));
     return false;
   }
   return true;
@@ -327,7 +380,7 @@ void Main_Frm::Remove_Frame() {
 
 void Main_Frm::DELETE_Frame() {
   if (!May_Take_Shown_Picture()) return;
-  const int answer = Services::MsgBox().MsgBox(
+  const int answer = Message(
       QStringLiteral("This will delete the following file from our hard disk. Are you sure you want "
                      "to do this?"),
       Platform::vbYesNoCancel | Platform::vbQuestion, QStringLiteral("Slide Show"));
@@ -336,8 +389,8 @@ void Main_Frm::DELETE_Frame() {
     const QString file = List2.at(Cursor.CurrentIndex);
     // The file goes first: when it cannot be deleted its entry stays, so list and disk agree.
     if (!Services::Files().Remove_File(file)) {
-      Services::MsgBox().MsgBox(QStringLiteral("Could not delete the file\r\n\r\n") + file,
-                                Platform::vbCritical, QStringLiteral("Slide Show"));
+      Message(QStringLiteral("Could not delete the file\r\n\r\n") + file, Platform::vbCritical,
+              QStringLiteral("Slide Show"));
       return;
     }
     List2.removeAt(Cursor.CurrentIndex);
@@ -404,6 +457,10 @@ void Main_Frm::Run_Step(Play_Steps::Kind kind) {
 
 void Main_Frm::Picture_Ready(const Picture_Key& key) {
   if (leaving_ || CurrentFile.isEmpty() || !(key == Key_Of(CurrentFile))) return;
+  if (boxes_ > 0) {
+    ready_meanwhile_.push_back(key);
+    return;
+  }
   const std::optional<Decoded_Picture> decoded = pictures_->Find(key);
   if (!decoded) return;
   if (Waiting()) {
@@ -429,7 +486,7 @@ void Main_Frm::Settle(Play_Steps::Outcome outcome) {
 }
 
 void Main_Frm::Carry_On() {
-  if (Waiting() || leaving_) return;
+  if (Waiting() || leaving_ || boxes_ > 0) return;
   if (!queued_steps_.empty()) {
     // After the event loop has drawn the picture that came: the steps first, each may wait in turn.
     if (!step_posted_) {
@@ -438,7 +495,7 @@ void Main_Frm::Carry_On() {
           this,
           [this] {
             step_posted_ = false;
-            if (leaving_ || Waiting() || queued_steps_.empty()) return;
+            if (leaving_ || Waiting() || boxes_ > 0 || queued_steps_.empty()) return;
             const bool forward = queued_steps_.front();
             queued_steps_.pop_front();
             User_Step(forward);
@@ -471,8 +528,8 @@ void Main_Frm::Apply(Play_Steps::Outcome outcome, bool restart_timer) {
     case Play_Steps::Outcome::No_Valid:
       Switch_Timer1(false);
       Image1->hide();
-      Services::MsgBox().MsgBox(QStringLiteral("No Vaild Picture Files"), Platform::vbExclamation,
-                                QStringLiteral("ERROR"));
+      Message(QStringLiteral("No Vaild Picture Files"), Platform::vbExclamation,
+              QStringLiteral("ERROR"));
       Run_File_Cleanup();
       Exit_Show();
       break;
@@ -593,13 +650,15 @@ void Main_Frm::resizeEvent(QResizeEvent* event) {
 
 bool Main_Frm::event(QEvent* event) {
   // While a step waits for its picture, keys and clicks wait too, as they would behind a decode
-  // on this thread; Esc and the right button leave at once.
-  if (Waiting() && !leaving_) {
+  // on this thread; Esc and the right button leave at once. While a message box waits, all of
+  // them wait for its answer.
+  if ((Waiting() || boxes_ > 0) && !leaving_) {
     const QEvent::Type type = event->type();
     const bool leave =
-        (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->text() == QLatin1String("\x1b")) ||
-        (type == QEvent::MouseButtonRelease &&
-         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton);
+        boxes_ == 0 &&
+        ((type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->text() == QLatin1String("\x1b")) ||
+         (type == QEvent::MouseButtonRelease &&
+          static_cast<QMouseEvent*>(event)->button() == Qt::RightButton));
     if (!leave && (type == QEvent::KeyPress || type == QEvent::KeyRelease ||
                    type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
                    type == QEvent::MouseButtonDblClick)) {
@@ -666,8 +725,8 @@ void Main_Frm::StartPlay() {
     StopPlay();
     MusicGraph.reset();
     Music_Timer.stop();
-    Services::MsgBox().MsgBox(QStringLiteral("Invalid Music file, program will exit."),
-                              Platform::vbCritical, QStringLiteral("Slide Show"));
+    Message(QStringLiteral("Invalid Music file, program will exit."), Platform::vbCritical,
+            QStringLiteral("Slide Show"));
     // A preview goes back to the maker, whose list may not be saved yet.
     if (Origin == Platform::Show_Origin::Maker_Preview) {
       Exit_Show();

@@ -98,6 +98,11 @@ class Main_Frm : public QWidget {
   void SetTopMostWindow(bool topmost);
   void Fit_Picture();
   void Run_File_Cleanup();
+  // Shows a message box of the player. While one waits, the show stands still: the timers are
+  // held, pictures that come and keys and clicks wait, and nothing closes the window; after the
+  // last one is answered all of it carries on.
+  int Message(const QString& text, int style, const QString& title);
+  void Box_Closed();
   void Switch_Timer1(bool on);
   std::optional<bool> Display_Step(qsizetype index);
   bool Show_Decoded(const Picture_Key& key, const Decoded_Picture& decoded);
@@ -139,4 +144,12 @@ class Main_Frm : public QWidget {
   Arrow left_, right_;
   bool show_loaded_ = false;
   bool leaving_ = false;
+  int boxes_ = 0;  // message boxes of the player waiting now
+  // The timers that ran when the first box came.
+  struct Held_Timers {
+    bool timer1, hotkeys, hide_mouse, music;
+  } held_{};
+  QList<Picture_Key> ready_meanwhile_;  // pictures that came while a box waited
+  // What was asked for while a box waited: closing the window, or leaving the show.
+  enum class After_Box { Nothing, Close, Leave } after_box_ = After_Box::Nothing;
 };

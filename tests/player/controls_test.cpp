@@ -373,4 +373,76 @@ TEST_F(Controls, MusicThatIsOffMissingOrUnplayable) {
   }
 }
 
+// While a message box waits (in a nested event loop, as a real box does), nothing moves the show
+// and nothing closes the player; after the answer the show carries on.
+TEST_F(Controls, TheShowStandsStillWhileAMessageBoxWaits) {
+  pictures.thread_safe = true;  // pictures arrive by signal, also while a box waits
+  for (QString p : {"/p/1.jpg", "/p/2.jpg"}) pictures.Add(p, {40, 30});
+  msg.wait_ms = 300;
+  bool checked = false;
+  auto still = [&](const QString& shown) {
+    return [&, shown] {
+      Picture_Source::Pool().waitForDone();
+      Flush_Events();
+      checked = true;
+      ASSERT_TRUE(Playing());
+      EXPECT_EQ(player->CurrentFile, shown);
+      EXPECT_FALSE(player->Timer1.isActive());
+      EXPECT_TRUE(navigator.log.isEmpty());
+    };
+  };
+  // Music that cannot be played, in a show of 0.05 s that does not loop: its first picture comes
+  // while the box waits, and is shown once the box is answered. A preview then goes back to the
+  // maker; otherwise the program ends.
+  const QString song = dir.filePath("song.mp3");
+  QFile(song).open(QIODevice::WriteOnly);
+  music.unplayable.insert(song);
+  const QStringList show = Options("False", "0", "0", "0.05", "0", "0", "1", "1", song) +
+                           QStringList{"/p/1.jpg", "/p/2.jpg"};
+  using Platform::Show_Origin;
+  for (const Show_Origin origin : {Show_Origin::Maker_Preview, Show_Origin::Command_Line}) {
+    checked = false;
+    navigator.log.clear();
+    program.end_codes.clear();
+    msg.while_open = still("/p/1.jpg");
+    Main_Frm* f = Play(Show_File(show), origin);
+    EXPECT_TRUE(checked);
+    settle_decodes();
+    if (origin == Show_Origin::Maker_Preview) {
+      EXPECT_FALSE(Playing());
+      EXPECT_EQ(navigator.log, QStringList{"ended preview"});
+    } else {
+      EXPECT_EQ(program.end_codes, QList<int>{1});  // the fake end lets the show go on
+      ASSERT_TRUE(Playing());
+      EXPECT_FALSE(f->Waiting());
+      EXPECT_FALSE(f->Image1->Image().isNull());
+      EXPECT_TRUE(f->Timer1.isActive());
+      EXPECT_TRUE(f->Hotkeys_Timer.isActive());
+    }
+    Close(player);
+    Flush_Events();
+  }
+
+  // Keys that waited for a picture are replayed in order: Shift+Delete asks, and the Space that
+  // came after it waits for the answer.
+  music.unplayable.clear();
+  msg.answers = {Platform::vbNo};
+  pictures.Hold("/p/1.jpg");
+  Main_Frm* f = Play(Show_File(Options("False", "0", "1") + QStringList{"/p/1.jpg", "/p/2.jpg"}));
+  ASSERT_TRUE(f->Waiting());
+  QTest::keyPress(f, Qt::Key_Delete, Qt::ShiftModifier);
+  QTest::keyRelease(f, Qt::Key_Delete, Qt::ShiftModifier);
+  QTest::keyClick(f, Qt::Key_Space);
+  checked = false;
+  msg.while_open = [&] {
+    checked = true;
+    EXPECT_FALSE(player->Paused);
+  };
+  pictures.Release();
+  settle_decodes();
+  Flush_Events();
+  EXPECT_TRUE(checked);
+  EXPECT_TRUE(f->Paused);
+}
+
 }  // namespace

@@ -65,7 +65,12 @@ TEST_F(Search, TheTreesPicturesArePlayedInWalkOrder) {
 
 TEST_F(Search, ATreeWithoutPicturesEndsTheProgram) {
   Make({"a.txt", "x/y/b.png"});
+  // The search stays as it is while its message waits.
+  msg.wait_ms = 100;
+  bool waited = false;
+  msg.while_open = [&] { waited = Is_Loaded(search) && navigator.log.isEmpty(); };
   Run(dir.path());
+  EXPECT_TRUE(waited);
   EXPECT_EQ(msg.shown, (QList<Fakes::Message>{
                            {"No vaild images found (e.g. *.bmp, *.jpg or *.gif) in Directory!", 48, "Vistabel"}}));
   EXPECT_EQ(program.end_codes, QList<int>{1});

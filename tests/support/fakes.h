@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QImage>
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QList>
 #include <QThread>
 #include <QMutex>
@@ -27,10 +29,19 @@ struct Message {
   friend bool operator==(const Message&, const Message&) = default;
 };
 
+// Message boxes answered as scripted. With `wait_ms` each box waits that long in a nested event
+// loop before it answers, as a real box waits for the user while timers and posted events go on;
+// `while_open` then runs with the box still open.
 class Messages final : public Platform::MsgBoxSeam {
  public:
   int MsgBox(const QString& text, int style, const QString& title) override {
     shown.push_back({text, style, title});
+    if (wait_ms > 0) {
+      QEventLoop loop;
+      QTimer::singleShot(wait_ms, &loop, &QEventLoop::quit);
+      loop.exec();
+    }
+    if (while_open) while_open();
     if (answers.empty()) return Platform::vbOK;
     const int a = answers.front();
     answers.pop_front();
@@ -38,6 +49,8 @@ class Messages final : public Platform::MsgBoxSeam {
   }
   QList<Message> shown;
   std::deque<int> answers;  // answers to give, in order; OK when none is left
+  int wait_ms = 0;
+  std::function<void()> while_open;
 };
 
 class Program final : public Platform::ProgramSeam {
