@@ -403,6 +403,11 @@ void Main_Frm::DELETE_Frame() {
 // ---- stepping ----
 
 void Main_Frm::Switch_Timer1(bool on) {
+  // While a message box waits the timer stays still; it starts once the box is answered.
+  if (boxes_ > 0) {
+    held_.timer1 = on;
+    return;
+  }
   // An interval of 0 means the show never advances by itself: the timer stays off.
   if (on && Timer1_Interval > 0 && !leaving_) {
     Timer1.start(Timer1_Interval);
@@ -457,13 +462,16 @@ void Main_Frm::Run_Step(Play_Steps::Kind kind) {
 
 void Main_Frm::Picture_Ready(const Picture_Key& key) {
   if (leaving_ || CurrentFile.isEmpty() || !(key == Key_Of(CurrentFile))) return;
-  if (boxes_ > 0) {
-    ready_meanwhile_.push_back(key);
-    return;
-  }
   const std::optional<Decoded_Picture> decoded = pictures_->Find(key);
   if (!decoded) return;
   if (Waiting()) {
+    // While a message box waits, the step's picture is shown behind it when that ends the step
+    // and nothing else; a picture that failed (the step would move on) or one that ends the show
+    // waits for the answer.
+    if (boxes_ > 0 && (decoded->image.isNull() || Cursor.waiting->at_end)) {
+      ready_meanwhile_.push_back(key);
+      return;
+    }
     const bool shown = Show_Decoded(key, *decoded);
     Settle(Play_Steps::Resume(Cursor, List2.size(), LoopOn, shown,
                               [this](qsizetype i) { return Display_Step(i); }));
