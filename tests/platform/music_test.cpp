@@ -9,10 +9,13 @@
 
 namespace {
 
-// 0.4 s of mono 16-bit silence at 22050 Hz.
-QByteArray wav() {
-  return QByteArray("RIFF\x0C\x45\0\0WAVEfmt \x10\0\0\0\1\0\1\0\x22\x56\0\0\x44\xAC\0\0"
-                    "\2\0\x10\0data\xE8\x44\0\0", 44) + QByteArray(17640, '\0');
+// `ms` milliseconds of mono 16-bit silence at 22050 Hz.
+QByteArray wav(int ms = 400) {
+  const quint32 data = 22050 * 2 * ms / 1000;
+  auto le32 = [](quint32 v) { return QByteArray(reinterpret_cast<const char*>(&v), 4); };
+  return "RIFF" + le32(36 + data) +
+         QByteArray("WAVEfmt \x10\0\0\0\1\0\1\0\x22\x56\0\0\x44\xAC\0\0\2\0\x10\0data", 32) +
+         le32(data) + QByteArray(data, '\0');
 }
 
 // MPEG-1 layer III frames of silence: 128 kbit/s at 44.1 kHz, 417 bytes and 1152 samples each.
@@ -42,6 +45,8 @@ TEST_F(Music, WhatPlaysAndWhatDoesNot) {
   ASSERT_NE(graph, nullptr) << "the dummy audio driver gives a device";
   const struct { QString path; bool plays; } cases[] = {
       {Write("quiet.wav", wav()), true},
+      {Write("short.wav", wav(10)), true},
+      {Write("twentieth.wav", wav(50)), true},
       {Write("silence.mp3", mp3(40)), true},
       {Write("tune.mid", kMidi), true},
       {Write("a, b — ünïcode.wav", wav()), true},
