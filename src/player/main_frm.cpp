@@ -256,6 +256,10 @@ void Main_Frm::keyPressEvent(QKeyEvent* event) {
     if (!event->isAutoRepeat()) arrow.down = arrow.pressed = true;
     return;
   }
+  if (event->key() == Qt::Key_Delete) {
+    if (!event->isAutoRepeat()) delete_pressed_ = event->modifiers();
+    return;
+  }
   // The other keys by the character they type: lower-case "f" only, so Shift or Caps Lock do not.
   const QString text = event->text();
   if (text == QLatin1String("\x1b")) {
@@ -279,14 +283,22 @@ void Main_Frm::keyReleaseEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Left) left_.down = false;
   if (event->key() == Qt::Key_Right) right_.down = false;
   // Shift+Delete (Shift alone: not with Ctrl, Alt or the logo key) deletes the picture's file.
-  const Qt::KeyboardModifiers held = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
-                                                           Qt::AltModifier | Qt::MetaModifier);
-  if (event->key() == Qt::Key_Delete && held == Qt::ShiftModifier && !Paused) DELETE_Frame();
+  // Shift counts as it was when Delete went down: a quick hand has let go of it before Delete
+  // comes up.
+  if (event->key() != Qt::Key_Delete) return;
+  const std::optional<Qt::KeyboardModifiers> pressed = std::exchange(delete_pressed_, std::nullopt);
+  const Qt::KeyboardModifiers others = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+  if (pressed && pressed->testFlag(Qt::ShiftModifier) && !((*pressed | event->modifiers()) & others) &&
+      !Paused)
+    DELETE_Frame();
 }
 
 void Main_Frm::changeEvent(QEvent* event) {
   // Keys held or pressed while the player was active do not count once it is not.
-  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) left_ = right_ = {};
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+    left_ = right_ = {};
+    delete_pressed_.reset();
+  }
   QWidget::changeEvent(event);
 }
 

@@ -142,6 +142,8 @@ class Main_Frm : public QWidget {
     bool pressed = false;
   };
   Arrow left_, right_;
+  // The modifiers held when Delete went down; nothing when it is not down.
+  std::optional<Qt::KeyboardModifiers> delete_pressed_;
   bool show_loaded_ = false;
   bool leaving_ = false;
   int boxes_ = 0;  // message boxes of the player waiting now

@@ -238,25 +238,31 @@ class Deleting : public Controls {
     f->Forward();  // picture 2
     return f;
   }
-  static void ShiftDelete(QWidget* w, Qt::KeyboardModifiers mods = Qt::ShiftModifier) {
+  // Delete goes down with `mods` held and comes up with `up` held (the same unless given).
+  static void ShiftDelete(QWidget* w, Qt::KeyboardModifiers mods = Qt::ShiftModifier,
+                          std::optional<Qt::KeyboardModifiers> up = std::nullopt) {
     QTest::keyPress(w, Qt::Key_Delete, mods);
-    QTest::keyRelease(w, Qt::Key_Delete, mods);
+    QTest::keyRelease(w, Qt::Key_Delete, up.value_or(mods));
   }
   QStringList paths;
 };
 
 TEST_F(Deleting, ShiftDeleteAsksThenDeletesTheFileForGood) {
   Main_Frm* f = Three();
-  // Delete alone, Ctrl+Shift+Delete and Shift+Delete while paused do nothing.
+  // Delete alone (also when Shift comes only before it is let go), Ctrl+Shift+Delete (also when
+  // Ctrl comes late) and Shift+Delete while paused do nothing.
   ShiftDelete(f, Qt::NoModifier);
+  ShiftDelete(f, Qt::NoModifier, Qt::ShiftModifier);
   ShiftDelete(f, Qt::ShiftModifier | Qt::ControlModifier);
+  ShiftDelete(f, Qt::ShiftModifier, Qt::ShiftModifier | Qt::ControlModifier);
   QTest::keyClick(f, Qt::Key_Space);
   ShiftDelete(f);
   QTest::keyClick(f, Qt::Key_Space);
   EXPECT_TRUE(msg.shown.isEmpty());
-  // No and Cancel keep the file and move on as a timed step would.
+  // No and Cancel keep the file and move on as a timed step would. Shift counts as it was when
+  // Delete went down, though a quick hand lets go of it first.
   msg.answers = {Platform::vbNo, Platform::vbCancel, Platform::vbYes};
-  ShiftDelete(f);
+  ShiftDelete(f, Qt::ShiftModifier, Qt::NoModifier);
   EXPECT_EQ(f->CurrentFile, paths[2]);
   ShiftDelete(f);
   EXPECT_EQ(f->CurrentFile, paths[0]);
