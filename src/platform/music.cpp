@@ -27,6 +27,9 @@ Device device = Device::Unknown;
 bool open_device() {
   if (device == Device::Unknown) {
     device = Device::Missing;
+    // SIGINT and SIGTERM end the program as they do without music: SDL would turn them into quit
+    // events that nobody reads.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
       std::fprintf(stderr, "vistabel: no audio device (%s): the show runs without music\n",
                    SDL_GetError());

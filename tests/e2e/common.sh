@@ -54,7 +54,7 @@ wait_end() {
     kill -0 "$pid" 2>/dev/null || { wait "$pid"; status=$?; return 0; }
     sleep 0.1
   done
-  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; status=timeout
+  kill -KILL "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; status=timeout
   return 1
 }
 # Saves the screen as $work/NAME.png, and into $E2E_SHOTS when that is set.

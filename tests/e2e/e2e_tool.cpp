@@ -7,11 +7,13 @@
 //                                          with EXIF orientation O
 //   e2e_tool bomb OUT                      writes a picture bomb: OUT.jpg a progressive JPEG that
 //                                          claims 65000 x 65000, OUT.png a valid 30000 x 30000 PNG
+//   e2e_tool tone OUT.wav MS               writes MS milliseconds of a 440 Hz tone as a WAV file
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -77,6 +79,30 @@ int bomb(char** argv) {
              : 4;
 }
 
+int tone(char** argv) {
+  const int rate = 22050;
+  const quint32 samples = quint32(rate * std::atol(argv[3]) / 1000);
+  QByteArray wav;
+  auto put = [&wav](quint32 v, int bytes) {
+    for (int i = 0; i < bytes; ++i) wav += char((v >> (8 * i)) & 0xFF);
+  };
+  wav += "RIFF";
+  put(36 + 2 * samples, 4);
+  wav += "WAVEfmt ";
+  put(16, 4);
+  put(1, 2);  // PCM
+  put(1, 2);  // mono
+  put(rate, 4);
+  put(rate * 2, 4);
+  put(2, 2);
+  put(16, 2);
+  wav += "data";
+  put(2 * samples, 4);
+  for (quint32 i = 0; i < samples; ++i)
+    put(quint16(qint16(12000 * std::sin(2 * M_PI * 440 * i / rate))), 2);
+  return write(QString::fromLocal8Bit(argv[2]), wav) ? 0 : 4;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -103,8 +129,10 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     return bomb(argv);
   }
+  if (argc == 4 && std::strcmp(argv[1], "tone") == 0) return tone(argv);
   std::fputs("usage: e2e_tool grab OUT.png [X,Y ...] | area OUT.png X Y W H |\n"
-             "       picture OUT W H #rrggbb | photo OUT W H #top #bottom ORIENTATION | bomb OUT\n",
+             "       picture OUT W H #rrggbb | photo OUT W H #top #bottom ORIENTATION | bomb OUT |\n"
+             "       tone OUT.wav MS\n",
              stderr);
   return 2;
 }

@@ -6,14 +6,15 @@ source "$(dirname "$0")/common.sh"
 vistabel=$1
 tool=$2
 
-# Writes a show file: the nine option lines, then the pictures, CR LF line ends.
+# Writes a show file: the nine option lines, then the pictures, CR LF line ends. With $MUSIC set
+# the show has that music.
 show() {  # show FILE STRECH RATIO DELAY BACKCOL LOOP PICTURES...
   local file=$1 strech=$2 ratio=$3 delay=$4 backcol=$5 loop=$6
   shift 6
   {
     printf 'Strech=%s\r\nRatio=%s\r\nShuff=0\r\nDelay=%s\r\nBackCol=%s\r\nLoop=%s\r\n' \
       "$strech" "$ratio" "$delay" "$backcol" "$loop"
-    printf 'Message=1\r\nUseMusic=0\r\nMusic=\r\n'
+    printf 'Message=1\r\nUseMusic=%s\r\nMusic=%s\r\n' "$([[ -n ${MUSIC:-} ]] && echo 1 || echo 0)" "${MUSIC:-}"
     for p in "$@"; do printf '%s\r\n' "$p"; done
   } > "$file"
 }
@@ -141,6 +142,77 @@ done
 [[ -n ${E2E_SHOTS:-} ]] && cp "$work/shot.png" "$E2E_SHOTS/player-exif-turned.png"
 [[ -n $turned ]] && pass "the photo is shown upright" \
   || fail "the turned photo shows '$left $right $above $outside'"
+xdotool key Escape
+wait_end $pid 15
+
+# 8. A show that does not loop ends after its last picture even when its first ones cannot be
+#    loaded (a missing file and an empty one).
+: > "$work/empty.jpg"
+show "$work/broken-first.sli" False 0 0.3 0 0 "$work/missing.jpg" "$work/empty.jpg" "$work/green.bmp"
+"$vistabel" "$work/broken-first.sli" & pid=$!
+wait_end $pid 30
+[[ $status == 0 ]] && pass "a show whose first picture cannot be loaded ends" \
+  || fail "a show with a broken first picture ended with '$status'"
+
+# 9. Music that cannot be played: its message waits for the user and the show stands still behind
+#    it (a delay of 0.3 s, not looping: it would have ended long since); the answer ends the
+#    program with status 1.
+printf 'not music\r\n' > "$work/bad.mp3"
+MUSIC=$work/bad.mp3 show "$work/bad-music.sli" True 0 0.3 255 0 "$work/green.bmp" "$work/blue.bmp"
+"$vistabel" "$work/bad-music.sli" & pid=$!
+if box=$(window "Slide Show"); then
+  before=$("$tool" grab "$work/shot.png" 5,5)
+  sleep 2
+  after=$("$tool" grab "$work/shot.png" 5,5)
+  shot player-music-message
+  if kill -0 $pid 2>/dev/null && window "Slide Show" 0 >/dev/null && [[ $before == "$after" ]]; then
+    pass "the show stands still behind the music message"
+  else
+    fail "behind the music message: program $(kill -0 $pid 2>/dev/null && echo running || echo ended), screen $before then $after"
+  fi
+  keys "$box" Return
+else
+  fail "no music message"
+fi
+wait_end $pid 15
+[[ $status == 1 ]] && pass "the music message ends the program with 1" || fail "after the music message: '$status'"
+
+# 10. SIGTERM and SIGINT end the program while its music plays: SDL's disk driver writes what is
+#     heard to a file, which shows that the tone really plays.
+"$tool" tone "$work/tone.wav" 3000 || fail "making the tone"
+MUSIC=$work/tone.wav show "$work/music.sli" False 0 0 0 1 "$work/green.bmp"
+for sig in TERM INT; do
+  rm -f "$work/heard.raw"
+  SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/heard.raw \
+    env --default-signal=INT "$vistabel" "$work/music.sli" 2>/dev/null & pid=$!
+  heard=""
+  for _ in $(seq 100); do
+    [[ -s $work/heard.raw ]] && (( $(tr -d '\0' < "$work/heard.raw" | head -c 64 | wc -c) > 0 )) && { heard=yes; break; }
+    sleep 0.1
+  done
+  [[ -n $heard ]] && pass "the music plays ($sig)" || fail "no music heard ($sig)"
+  kill -$sig $pid
+  wait_end $pid 10
+  [[ $status == $((128 + $(kill -l $sig))) ]] && pass "SIG$sig ends the program with its music" \
+    || fail "after SIG$sig the program ended with '$status'"
+done
+
+# 11. Shift+Delete, as a fast typist or xdotool types it, asks before deleting the shown picture;
+#     Return (Yes) deletes it.
+cp "$work/green.bmp" "$work/doomed.bmp"
+cp "$work/blue.bmp" "$work/kept.bmp"
+show "$work/delete.sli" True 0 0 0 1 "$work/doomed.bmp" "$work/kept.bmp"
+"$vistabel" "$work/delete.sli" & pid=$!
+centre "#00ff00 #00ff00" || fail "the picture to delete is not shown"
+xdotool key shift+Delete
+if answer "Slide Show"; then
+  pass "Shift+Delete asks"
+  for _ in $(seq 50); do [[ -e $work/doomed.bmp ]] || break; sleep 0.1; done
+  [[ ! -e $work/doomed.bmp && -e $work/kept.bmp ]] && pass "Yes deletes the shown picture" \
+    || fail "after Yes: $(ls "$work"/*.bmp | tr '\n' ' ')"
+else
+  fail "Shift+Delete did not ask"
+fi
 xdotool key Escape
 wait_end $pid 15
 
