@@ -1,14 +1,18 @@
 // The directory queries over the POSIX calls: one open, one status and one pass of readdir per
 // folder; an entry's status is asked only when the directory entry does not tell its kind (a link,
-// or a file system without entry kinds).
+// or a file system without entry kinds). The type of a folder's file system comes from the
+// system's table of mounts, read again only when a folder lies on a device it did not name.
 #include <QFile>
 #include <QStorageInfo>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cstring>
+#include <map>
+#include <mutex>
 
 #include "platform/services.h"
 
@@ -49,6 +53,39 @@ bool Decode(const char* name, size_t length, QString& out) {
   return QFile::encodeName(out) == bytes;
 }
 
+// The file system type of each mounted device, from /proc/self/mountinfo: per line the device as
+// "major:minor" in the third field and the type after the " - " separator.
+class Mount_Types {
+ public:
+  QByteArray Of(dev_t device) {
+    const std::lock_guard lock(mutex_);
+    auto it = types_.find(device);
+    if (it == types_.end()) {
+      Read();
+      // A device the table does not name is not looked for again.
+      it = types_.try_emplace(device).first;
+    }
+    return it->second;
+  }
+
+ private:
+  void Read() {
+    QFile table(QStringLiteral("/proc/self/mountinfo"));
+    if (!table.open(QIODevice::ReadOnly)) return;
+    for (const QByteArray& line : table.readAll().split('\n')) {
+      const QList<QByteArray> fields = line.split(' ');
+      const qsizetype dash = fields.indexOf("-");
+      if (fields.size() < 3 || dash < 0 || dash + 1 >= fields.size()) continue;
+      const QList<QByteArray> numbers = fields[2].split(':');
+      if (numbers.size() != 2) continue;
+      types_[makedev(numbers[0].toUInt(), numbers[1].toUInt())] = fields[dash + 1];
+    }
+  }
+
+  std::mutex mutex_;
+  std::map<dev_t, QByteArray> types_;
+};
+
 class Posix_Directories final : public DirectorySeam {
  public:
   Folder_Listing List_Folder(const QString& folder) override {
@@ -68,6 +105,7 @@ class Posix_Directories final : public DirectorySeam {
       return listing;
     }
     listing.id = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+    listing.file_system = mounts_.Of(st.st_dev);
     QString name;
     while (const dirent* entry = ::readdir(dir)) {
       const char* n = entry->d_name;
@@ -94,6 +132,8 @@ class Posix_Directories final : public DirectorySeam {
   }
 
  private:
+  Mount_Types mounts_;
+
   // The system's own mounts (memory file systems, kernel and device trees, packed programs) are
   // no places for pictures; removable media under /run/media are.
   static bool Holds_User_Files(const QString& root, const QByteArray& type) {

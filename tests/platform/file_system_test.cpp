@@ -112,4 +112,21 @@ TEST_F(Tree, AStopIsSeenOnTheNextClimbOnly) {
   EXPECT_EQ(r.dirs.last(), root("A/A1"));  // the parent of the finished folder
 }
 
+TEST_F(Tree, AVirtualFileSystemIsNotEnteredSoFoldersKeepTheirOwnPaths) {
+  // "a" leads to /proc, where the folder this process works in ("b") is met again first, through
+  // /proc/<pid>/cwd: the walk passes /proc over and finds the picture by its own path.
+  Make({"b/pics/x.jpg"});
+  ASSERT_EQ(::symlink("/proc", qPrintable(root("a"))), 0);
+  const QString cwd = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(root("b")));
+  EXPECT_EQ(disk->List_Folder("/proc").file_system, "proc");
+  EXPECT_EQ(disk->List_Folder(root("b")).file_system, disk->List_Folder(root()).file_system);
+  Recorder r;
+  r.stop = [&] { return r.dirs.size() > 5000; };  // /proc leads to the whole disk
+  EXPECT_EQ(walk.Search_Folders(root(), r.Hooks(walk)), Folder_Walk::End::Complete);
+  QDir::setCurrent(cwd);
+  EXPECT_EQ(r.pictures.join(' ').toStdString(), root("b/pics/x.jpg").toStdString());
+  EXPECT_EQ(r.dirs.size(), 5);  // the start, "b", "b/pics" and back
+}
+
 }  // namespace

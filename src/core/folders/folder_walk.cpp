@@ -5,9 +5,25 @@
 
 namespace Folder_Walk {
 
+namespace {
+
+// The kernel's own file systems hold no pictures; /proc alone leads again, through the working
+// folder of every process, to folders that the walk should meet by their own paths.
+bool Virtual_File_System(const QByteArray& type) {
+  static const char* const kVirtual[] = {
+      "proc", "sysfs", "devtmpfs", "devpts", "cgroup", "cgroup2", "tracefs", "debugfs",
+      "securityfs", "pstore", "bpf", "configfs", "fusectl", "mqueue", "hugetlbfs", "autofs",
+      "binfmt_misc", "efivarfs", "rpc_pipefs", "nsfs", "selinuxfs"};
+  for (const char* t : kVirtual)
+    if (type == t) return true;
+  return false;
+}
+
+}  // namespace
+
 bool Walker::Enter(const QString& folder, QStringList& pictures, QStringList& subfolders) {
   Platform::Folder_Listing listing = directories_.List_Folder(folder);
-  if (!listing.ok) return false;
+  if (!listing.ok || Virtual_File_System(listing.file_system)) return false;
   if (entered_.contains(listing.id)) return false;
   entered_.insert(listing.id);
   pictures = Folder_Lists::Picture_Files(listing.files);

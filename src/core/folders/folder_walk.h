@@ -4,7 +4,7 @@
 // subfolder list and the position reached in it, so a climb goes straight on with the next
 // subfolder. A folder already entered in this walk (the same folder by another path: a link back
 // to an ancestor, two links to one folder) is not entered again; a folder that cannot be read is
-// passed over.
+// passed over, and so are the kernel's virtual file systems (proc, sysfs, devtmpfs and the like).
 //
 // The walk asks its owner at fixed points: each time its current folder (Dir1) changes, to collect
 // the pictures of the start folder and of every other folder that holds pictures (the owner's

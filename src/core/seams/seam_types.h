@@ -45,6 +45,7 @@ struct Folder_Listing {
   Folder_Id id;
   QStringList folders;
   QStringList files;  // regular files
+  QByteArray file_system;  // the type of the file system that holds the folder ("ext4", "proc")
 };
 
 class DirectorySeam {
