@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <algorithm>
+#include <utility>
 
 #include "core/colour/colours.h"
 #include "core/folders/folder_lists.h"
@@ -335,12 +336,18 @@ bool Maker_Frm::Save_File(bool preview) {
     return false;
   }
   if (preview) return true;
+  saved_entries_ = Entries();
   const int answer = Services::MsgBox().MsgBox(
       QStringLiteral("Successfully saved file...\r\n\r\n") + target +
           QStringLiteral("\r\n\r\nWould you like to run this Slide Show now?"),
       Platform::vbYesNo | Platform::vbQuestion, Title);
   if (answer == Platform::vbYes) {
-    close();  // saves the settings and shows the main menu
+    // The close saves the settings and shows the main menu; a close under way plays it after.
+    if (closing_) {
+      play_after_close_ = target;
+      return true;
+    }
+    close();
     Services::Navigator().Play(target, Platform::Show_Origin::Maker);
   }
   return true;
@@ -375,7 +382,19 @@ void Maker_Frm::Load_File() {
   // A failed load keeps what it read so far: the entries and the options applied.
   if (!result.ok())
     Services::MsgBox().MsgBox(QStringLiteral("Error Loading in File!"), Platform::vbCritical, Title);
+  saved_entries_ = Entries();
   Update_Count();
+}
+
+bool Maker_Frm::Keep_Open() {
+  // A list built since the last save or load is not thrown away unasked.
+  if (List1->count() == 0 || Entries() == saved_entries_) return false;
+  const int answer = Services::MsgBox().MsgBox(
+      QStringLiteral("Do you want to save the current Slide Show first?"),
+      Platform::vbYesNoCancel | Platform::vbQuestion, Title);
+  if (answer == Platform::vbCancel) return true;
+  // A save that was cancelled or failed keeps the list, and the window with it.
+  return answer == Platform::vbYes && !Save_File(false);
 }
 
 // ---- the toolbar and the options ----
@@ -643,9 +662,19 @@ void Maker_Frm::changeEvent(QEvent* event) {
 }
 
 void Maker_Frm::closeEvent(QCloseEvent* event) {
+  closing_ = true;
+  const bool keep = Keep_Open();
+  closing_ = false;
+  if (keep) {
+    event->ignore();
+    return;
+  }
   Save_Settings();
   List1->Make_Drag_List(false);
   event->accept();
   // The main menu comes back (loaded afresh when it was closed) before this window is gone.
   Services::Navigator().Show(Platform::Window::Menu);
+  // The show saved on the way out, when the user chose to run it.
+  if (!play_after_close_.isEmpty())
+    Services::Navigator().Play(std::exchange(play_after_close_, {}), Platform::Show_Origin::Maker);
 }

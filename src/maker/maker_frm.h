@@ -126,6 +126,9 @@ class Maker_Frm : public QWidget {
   void Arrange();
   void Init_DragList();
   bool Save_File(bool preview);
+  // Asks before the window closes with a list changed since it was last saved or loaded: true
+  // when the window stays open (Cancel, or a save that did not happen).
+  bool Keep_Open();
   void Show_Delay();
   void Set_Button_Down(int button);
   void Set_Button_Up(int button);
@@ -136,4 +139,7 @@ class Maker_Frm : public QWidget {
   std::int32_t music_back_colour_ = 0;
   int shift_ = 0;
   int min_outer_width_ = 0;
+  QStringList saved_entries_;  // the list as last saved or loaded
+  bool closing_ = false;       // the close asks whether to save first
+  QString play_after_close_;   // the show saved while closing that the user chose to run
 };

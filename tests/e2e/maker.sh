@@ -2,7 +2,8 @@
 # The slide show maker on a virtual screen (run under xvfb-run): opened from the menu on the saved
 # folder, pictures added with ADD and a double-click, an entry dragged before another (a screenshot
 # is taken while the drag is held), the show saved through the save dialog with ".sli" appended,
-# and Esc bringing the menu back with the folder remembered.
+# Esc with the list changed since the save asking first (Cancel keeps the maker, Yes saves), and the
+# menu coming back with the folder remembered.
 #   maker.sh VISTABEL E2E_TOOL
 # Set E2E_SHOTS to a folder to keep the screenshots (maker.png, drag.png).
 source "$(dirname "$0")/common.sh"
@@ -85,10 +86,46 @@ else
   fail "no show.sli written ($(ls "$work/out"))"
 fi
 
-# Esc closes the maker (still open after No) and brings the menu back; the folder is remembered.
+# Esc with a list changed since the save asks first: Esc on the question (Cancel) keeps the maker
+# and its list.
+at 244 "$(file_row 0)"; xdotool click --repeat 2 --delay 80 1  # alpha once more
+sleep 0.3
 keys "$maker" Escape
+if question=$(window "Slide Show Maker"); then
+  pass "Esc with a changed list asks first"
+  sleep 0.3
+  keys "$question" Escape
+  gone "Slide Show Maker" && window "Make Slide Show File" 0 >/dev/null && pass "Cancel keeps the maker" ||
+    fail "the maker went after Cancel"
+else
+  fail "Esc with a changed list did not ask"
+fi
+
+# Yes saves the list (as again.sli; not run), and the maker goes: the menu comes back and the
+# folder is remembered.
+keys "$maker" Escape
+if question=$(window "Slide Show Maker"); then
+  sleep 0.3
+  keys "$question" Return  # Yes
+  if dialog=$(window "Save Slide Show File"); then
+    sleep 0.5
+    xdotool windowactivate --sync "$dialog" 2>/dev/null
+    xdotool type --delay 20 "$work/out/again"
+    sleep 0.3
+    xdotool key Return
+    question=$(window "Slide Show Maker") && { sleep 0.3; keys "$question" Escape; }  # do not run it
+  else
+    fail "Yes gave no save dialog"
+  fi
+else
+  fail "the second Esc did not ask"
+fi
+got=$(tail -n +10 "$work/out/again.sli" 2>/dev/null | tr -d '\r' | xargs -n1 basename | tr '\n' ' ')
+[[ $got == "alpha.bmp charlie.gif bravo.jpg delta.jpg charlie.gif alpha.bmp " ]] &&
+  pass "Yes saves the changed list" || fail "after Yes: '$got'"
 menu=$(window Vistabel)
-[[ -n $menu ]] && pass "Esc in the maker brings the menu back" || fail "no menu after the maker"
+[[ -n $menu ]] && gone "Make Slide Show File" && pass "the maker goes and the menu comes back" ||
+  fail "no menu after the maker"
 grep -q "^Path=$work/pics\$" "$store" && pass "the maker's folder is remembered" ||
   fail "settings: $(cat "$store")"
 [[ -n $menu ]] && keys "$menu" Escape

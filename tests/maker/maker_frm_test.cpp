@@ -291,6 +291,56 @@ TEST_F(Maker, SavesTheShowExactlyAsksBeforeReplacingAndOffersToRunIt) {
   EXPECT_FALSE(Is_Loaded(maker));
 }
 
+TEST_F(Maker, EscWithAListChangedSinceTheLastSaveOrLoadAsksFirst) {
+  const Msg question{"Do you want to save the current Slide Show first?", 35, "Slide Show Maker"};
+  // An empty list closes without a word.
+  Maker_Frm* f = Open();
+  QTest::keyClick(f, Qt::Key_Escape);
+  EXPECT_TRUE(msg.shown.isEmpty());
+  EXPECT_EQ(navigator.log, QStringList{"show menu"});
+  Flush_Events();
+  // Cancel, and Yes with the save dialog cancelled, keep the window and its list.
+  navigator.log.clear();
+  f = Open({"/a.jpg", "/Pics/b.gif"});
+  msg.answers = {Platform::vbCancel};
+  QTest::keyClick(f, Qt::Key_Escape);
+  dialogs.answers = {Fakes::File_Dialogs::Cancel()};
+  msg.answers = {Platform::vbYes};
+  f->close();
+  EXPECT_EQ(msg.shown, QList<Msg>({question, question}));
+  EXPECT_TRUE(f->isVisible());
+  EXPECT_EQ(f->List1->count(), 2);
+  EXPECT_TRUE(navigator.log.isEmpty());
+  // Yes saves, and the window goes; running the saved show plays it after the menu came back.
+  dialogs.answers = {Fakes::File_Dialogs::Choose(Path("kept"))};
+  msg.answers = {Platform::vbYes, Platform::vbYes};
+  QTest::keyClick(f, Qt::Key_Escape);
+  EXPECT_TRUE(Bytes_Of(Path("kept.sli")).endsWith("/a.jpg\r\n/Pics/b.gif\r\n"));
+  EXPECT_EQ(navigator.log, QStringList({"show menu", "play " + Path("kept.sli") + " from maker"}));
+  Flush_Events();
+  EXPECT_FALSE(Is_Loaded(maker));
+  // A list as saved or loaded closes without a question; No throws a changed one away.
+  for (const bool load : {false, true}) {
+    f = Open({"/a.jpg"});
+    Click(f, load ? "Load" : "Save", "kept.sli", {Platform::vbNo, Platform::vbNo});
+    msg.shown.clear();
+    navigator.log.clear();
+    QTest::keyClick(f, Qt::Key_Escape);
+    EXPECT_TRUE(msg.shown.isEmpty());
+    EXPECT_EQ(navigator.log, QStringList{"show menu"});
+    Flush_Events();
+  }
+  f = Open({"/a.jpg"});
+  f->List1->addItem("/Pics/c.bmp");
+  msg.answers = {Platform::vbNo};
+  const qsizetype dialogs_before = dialogs.calls.size();
+  QTest::keyClick(f, Qt::Key_Escape);
+  EXPECT_EQ(msg.shown, QList<Msg>{question});
+  EXPECT_EQ(dialogs.calls.size(), dialogs_before);
+  Flush_Events();
+  EXPECT_FALSE(Is_Loaded(maker));
+}
+
 TEST_F(Maker, AFailedSaveSaysSoAndLeavesTheOldFile) {
   Maker_Frm* f = Open({"/p/new.jpg"});
   ASSERT_TRUE(QDir().mkpath(Path("taken.sli")));  // a folder where the file would go
