@@ -67,14 +67,17 @@ QPushButton* MENU_Frm::Focus_Button(int index) const {
 }
 
 bool MENU_Frm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) {
+  // The remembered button takes the focus when the menu comes back or is activated. A hidden menu
+  // (behind a show or a window it opened) may still be activated by the window manager: where its
+  // focus goes then does not count.
+  if ((event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) && isVisible()) {
     if (QPushButton* b = Focus_Button(Focus_Index)) b->setFocus(Qt::ActiveWindowFocusReason);
   }
   return QWidget::event(event);
 }
 
 bool MENU_Frm::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn) {
+  if (event->type() == QEvent::FocusIn && isVisible()) {
     for (int i = 0; i < int(buttons_.size()); ++i)
       if (watched == buttons_[i]) Focus_Index = static_cast<std::int16_t>(i);
   }

@@ -63,13 +63,19 @@ TEST_F(Windows, AChosenFileIsPlayedAndLeavingItBringsTheMenuBack) {
   EXPECT_FALSE(menu->isVisible());
   ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Main));
   EXPECT_EQ(Forms::Main()->File_Path_Txt, show);
+  // The window manager may activate the menu once more after it was hidden for the show.
+  QApplication::setActiveWindow(menu);
+  Flush_Events();
   QTest::keyClick(Forms::Main(), Qt::Key_Escape);
   Flush_Events();
   EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
   EXPECT_EQ(Forms::Menu(), menu);  // hidden, not closed: the same window comes back
   EXPECT_TRUE(menu->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), Show_Active(menu)->Open_File_Btn);
   EXPECT_TRUE(msg.shown.isEmpty());
   EXPECT_EQ(program.last_window_closed, 0);
+  Forms::Close(Forms::Kind::Menu);
+  EXPECT_EQ(Stored_Focus(), "2");
 }
 
 TEST_F(Windows, AboutClosesTheMenuAndBringsItBackWithTheAboutButtonFocused) {

@@ -60,7 +60,7 @@ id=$(window Vistabel)
 wait_end $pid 15
 
 # 4. Open Slide Show File: the dialog takes a typed path; the show plays over its red background;
-#    Esc leaves it and the menu comes back.
+#    Esc leaves it and the menu comes back, its focus on the button that opened the show.
 "$tool" picture "$work/green.bmp" 200 150 '#00ff00' || fail "making a picture"
 printf 'Strech=False\r\nRatio=0\r\nShuff=0\r\nDelay=0\r\nBackCol=255\r\nLoop=1\r\nMessage=0\r\nUseMusic=0\r\nMusic=\r\n%s\r\n' \
   "$work/green.bmp" > "$work/red show.sli"
@@ -92,6 +92,8 @@ else
 fi
 wait_end $pid 15
 [[ $status == 0 ]] && pass "the program ends after a show" || fail "after a show: ended with '$status'"
+grep -q '^btnFocus=2' "$store" && pass "the focus comes back to Open Slide Show File" ||
+  fail "after a show: $(grep btnFocus "$store")"
 
 # 5. A settings file that is not a settings file, or a focus of "abc": defaults, no message.
 for content in $'\x7fELF\x01[[[ no end\n=\n' $'[Settings]\nbtnFocus=abc\n'; do
