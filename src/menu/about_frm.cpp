@@ -44,13 +44,17 @@ QFrame* Shape(QWidget* parent, const QRect& place) {
 
 }  // namespace
 
+// The left button opens the address; the others are clicks on the window.
 void Link_Label::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) event->accept();
+  event->setAccepted(event->button() == Qt::LeftButton);
 }
 
 void Link_Label::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-    emit clicked();
+  if (event->button() != Qt::LeftButton) {
+    event->ignore();
+    return;
+  }
+  if (rect().contains(event->position().toPoint())) emit clicked();
   event->accept();
 }
 
@@ -106,15 +110,16 @@ void About_Frm::gotoweb() {
 }
 
 void About_Frm::mousePressEvent(QMouseEvent* event) {
-  pressed_ = event->button() == Qt::LeftButton;
+  pressed_ = event->button();
   event->accept();
 }
 
 void About_Frm::mouseReleaseEvent(QMouseEvent* event) {
-  // A click on the background, the picture or a label closes the window.
-  const bool click = pressed_ && event->button() == Qt::LeftButton &&
+  // A click of any button on the background, the picture or a label (the link too, but for its
+  // own left click) closes the window.
+  const bool click = pressed_ != Qt::NoButton && event->button() == pressed_ &&
                      rect().contains(event->position().toPoint());
-  pressed_ = false;
+  pressed_ = Qt::NoButton;
   event->accept();
   if (click) close();
 }

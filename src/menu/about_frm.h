@@ -51,5 +51,5 @@ class About_Frm : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  bool pressed_ = false;
+  Qt::MouseButton pressed_ = Qt::NoButton;
 };

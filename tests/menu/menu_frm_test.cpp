@@ -105,13 +105,19 @@ TEST_F(Menu, TheButtonsAskForTheirWindowsOrTheChosenShow) {
 
 TEST_F(Menu, AClickOnTheMakersNameAsksTheShellAnyOtherClickOrTheCloseBoxClosesAbout) {
   using Part = QWidget* (*)(About_Frm*);
-  const struct { const char* what; Part part; QPoint at; bool closes; } cases[] = {
-      {"link", [](About_Frm* a) -> QWidget* { return a->Link_Lbl; }, {}, false},
+  const auto link = [](About_Frm* a) -> QWidget* { return a->Link_Lbl; };
+  const auto window = [](About_Frm* a) -> QWidget* { return a; };
+  const struct { const char* what; Part part; QPoint at; bool closes; Qt::MouseButton button = Qt::LeftButton; } cases[] = {
+      {"link", link, {}, false},
       {"title", [](About_Frm* a) -> QWidget* { return a->Label3; }, {}, true},
       {"picture", [](About_Frm* a) -> QWidget* { return a->Image2; }, {}, true},
-      {"inside the upper frame", [](About_Frm* a) -> QWidget* { return a; }, {10, 90}, true},
-      {"background", [](About_Frm* a) -> QWidget* { return a; }, {3, 166}, true},
+      {"inside the upper frame", window, {10, 90}, true},
+      {"background", window, {3, 166}, true},
       {"close box", nullptr, {}, true},
+      // Any button: the right or middle one anywhere, the link included, only closes.
+      {"right on the background", window, {3, 166}, true, Qt::RightButton},
+      {"middle on the title", [](About_Frm* a) -> QWidget* { return a->Label3; }, {}, true, Qt::MiddleButton},
+      {"right on the link", link, {}, true, Qt::RightButton},
   };
   shell.opens = false;  // the shell cannot open the address: nothing is reported
   for (const auto& c : cases) {
@@ -120,7 +126,7 @@ TEST_F(Menu, AClickOnTheMakersNameAsksTheShellAnyOtherClickOrTheCloseBoxClosesAb
     Show_Active(Load(about));
     if (!c.part) about->close();
     else
-      QTest::mouseClick(c.part(about), Qt::LeftButton, {},
+      QTest::mouseClick(c.part(about), c.button, {},
                         c.at.isNull() ? c.part(about)->rect().center() : c.at);
     Flush_Events();
     EXPECT_EQ(Is_Loaded(about), !c.closes) << c.what;
