@@ -63,6 +63,10 @@ class Player_Reader final : public ShowFile::Sink {
 
 Main_Frm::Main_Frm() {
   setWindowTitle(QString());
+  // Full screen, or a window with a close box only: a maximised window would keep the pointer
+  // and escape the ratio keeper.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
   setAutoFillBackground(true);
   QPalette p = palette();
   p.setColor(QPalette::Window, Qt::black);
@@ -298,6 +302,13 @@ void Main_Frm::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
     left_ = right_ = {};
     delete_pressed_.reset();
+  }
+  // The window manager may still maximise the window (a double click on its title): it goes back
+  // to its own size.
+  if (event->type() == QEvent::WindowStateChange && isMaximized() && !isFullScreen()) {
+    QMetaObject::invokeMethod(
+        this, [this] { if (isMaximized() && !isFullScreen() && !leaving_) showNormal(); },
+        Qt::QueuedConnection);
   }
   QWidget::changeEvent(event);
 }

@@ -96,6 +96,16 @@ if id=$(window Vistabel 10); then
   eval "$(xdotool getwindowgeometry --shell "$id")"
   (( WIDTH < 1024 && HEIGHT < 768 )) && pass "the window is smaller than the screen" \
     || fail "window is ${WIDTH}x${HEIGHT}"
+  # Neither a minimise nor a maximise button, and a double click on the title (which maximises in
+  # this window manager) leaves the window at its size.
+  [[ $(xprop -id "$id" _MOTIF_WM_HINTS) == *"= 0x3, 0x26, "* ]] && pass "the window has a close box only" ||
+    fail "window hints: $(xprop -id "$id" _MOTIF_WM_HINTS)"
+  top=$(xwininfo -id "$id" | sed -n 's/.*Absolute upper-left Y: *//p')
+  xdotool mousemove $((X + WIDTH / 2)) $((top - 9)) click --repeat 2 --delay 60 1
+  sleep 1
+  size=$(xdotool getwindowgeometry --shell "$id" | grep -E '^(WIDTH|HEIGHT)=' | tr '\n' ' ')
+  [[ $size == "WIDTH=$WIDTH HEIGHT=$HEIGHT " ]] && pass "the window cannot be maximised" ||
+    fail "after a double click on the title: $size (was ${WIDTH}x${HEIGHT})"
   xdotool windowactivate --sync "$id" 2>/dev/null
   xdotool key f
   centre "#0000ff #ff0000" && pass "f again gives full screen" || fail "f again: not full screen"

@@ -93,6 +93,15 @@ TEST_F(Controls, OnlyTheLowerCaseKeysCount) {
   QTest::keyClick(f, 'f');
   EXPECT_FALSE(f->isFullScreen());
   EXPECT_EQ(f->windowTitle(), "Vistabel");
+  // A window with a close box only: no minimise or maximise button.
+  EXPECT_TRUE(f->windowFlags().testFlag(Qt::CustomizeWindowHint));
+  EXPECT_FALSE(f->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+  EXPECT_TRUE(f->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+  const QSize own = f->size();
+  f->showMaximized();  // as a window manager may do all the same
+  Flush_Events();
+  EXPECT_FALSE(f->isMaximized());
+  EXPECT_EQ(f->size(), own);
   QTest::keyClick(f, 'f');
   EXPECT_TRUE(f->isFullScreen());
   EXPECT_EQ(f->windowTitle(), "");
