@@ -365,10 +365,12 @@ void Main_Frm::Toggle_Pause() {
 }
 
 void Main_Frm::Search_Here() {
-  if (leaving_ || Cursor.CurrentIndex < 0 || Cursor.CurrentIndex >= List2.size()) return;
-  // The folder of the shown picture; one that is gone by now gives nothing to search.
-  const QString folder = General::GetFolder(List2.at(Cursor.CurrentIndex));
-  if (folder.isEmpty() || !General::FolderExists(folder)) return;
+  if (leaving_) return;
+  // The folder of the shown picture. An empty entry has none: the search is started all the same
+  // and says that it found nothing. A folder that is gone by now gives nothing to search.
+  const bool shown = Cursor.CurrentIndex >= 0 && Cursor.CurrentIndex < List2.size();
+  const QString folder = General::GetFolder(shown ? List2.at(Cursor.CurrentIndex) : QString());
+  if (!folder.isEmpty() && !General::FolderExists(folder)) return;
   leaving_ = true;
   pictures_->Want({});
   Switch_Timer1(false);
