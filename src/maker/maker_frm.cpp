@@ -206,6 +206,7 @@ Maker_Frm::Maker_Frm() {
   connect(File1, &QListWidget::currentItemChanged, this, &Maker_Frm::File1_Click);
   connect(List1, &QListWidget::itemDoubleClicked, this, &Maker_Frm::List1_DblClick);
   connect(List1, &QListWidget::itemSelectionChanged, this, &Maker_Frm::List1_Click);
+  connect(List1, &mdlSubclass::Drag_List::Selected_Entry_Pressed, this, &Maker_Frm::List1_Click);
   connect(cmdUp, &QPushButton::clicked, this, &Maker_Frm::cmdUp_Click);
   connect(cmdDown, &QPushButton::clicked, this, &Maker_Frm::cmdDown_Click);
   connect(Check1, &QCheckBox::clicked, this, &Maker_Frm::Check1_Click);

@@ -64,7 +64,11 @@ void Drag_List::Set_Insert_Mark(int index) {
 
 void Drag_List::mousePressEvent(QMouseEvent* event) {
   press_point_ = event->position().toPoint();
+  const QModelIndexList before = selectedIndexes();
   QListWidget::mousePressEvent(event);
+  if (event->button() == Qt::LeftButton && Entry_At(press_point_) >= 0 && !before.isEmpty() &&
+      selectedIndexes() == before)
+    emit Selected_Entry_Pressed();
 }
 
 void Drag_List::startDrag(Qt::DropActions /*supported*/) {

@@ -45,6 +45,11 @@ class Drag_List : public QListWidget {
   // The drag cursor: an arrow with a small dotted box.
   static QPixmap Drag_Cursor();
 
+ signals:
+  // A press on the entry that was already selected: the selection signals stay silent, yet it is
+  // a click on that entry all the same.
+  void Selected_Entry_Pressed();
+
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void startDrag(Qt::DropActions supported) override;

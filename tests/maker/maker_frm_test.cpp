@@ -152,6 +152,19 @@ TEST_F(Maker, ThumbnailFollowsTheListClickedAndTheSwitch) {
   EXPECT_TRUE(f->Image1->isVisibleTo(f));
   EXPECT_EQ(f->Text1, "/Pics/c.bmp");
   EXPECT_FALSE(f->Thumbnail().isNull());
+  // Every click on a picture-list entry loads it, also on the entry already selected; each click
+  // loads once.
+  f->List1->addItem("/a.jpg");
+  const QPoint entry = f->List1->visualItemRect(f->List1->item(1)).center();
+  for (int click = 0; click < 2; ++click) {
+    f->Check1->click();
+    f->Check1->click();  // the thumbnail is the file list's again
+    ASSERT_EQ(f->Text1, "/Pics/c.bmp");
+    const qsizetype before = pictures.loads.size();
+    QTest::mouseClick(f->List1->viewport(), Qt::LeftButton, {}, entry);
+    EXPECT_EQ(f->Text1, "/a.jpg") << click;
+    EXPECT_EQ(pictures.loads.size(), before + 1) << click;
+  }
 }
 
 TEST_F(Maker, TheThumbnailOfAPhotoIsUpright) {
