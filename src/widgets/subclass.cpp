@@ -1,5 +1,6 @@
 #include "widgets/subclass.h"
 
+#include <QCursor>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDragLeaveEvent>
@@ -9,6 +10,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "widgets/drag_list.h"
 
@@ -17,7 +20,11 @@ namespace mdlSubclass {
 Drag_List::Drag_List(QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setDropIndicatorShown(false);  // the list draws its own insert mark
-  setAutoScroll(true);
+  // The list scrolls itself during a drag (Scroll_Step), also while the pointer is outside it.
+  setAutoScroll(false);
+  scroll_timer_.setInterval(Scroll_Interval);
+  connect(&scroll_timer_, &QTimer::timeout, this,
+          [this] { Scroll_Step(viewport()->mapFromGlobal(QCursor::pos())); });
 }
 
 void Drag_List::Make_Drag_List(bool on) {
@@ -54,6 +61,24 @@ void Drag_List::Cancel_Drag() {
   Set_Insert_Mark(-1);
 }
 
+int Drag_List::Scroll_Step(QPoint point) {
+  if (!dragging_ || count() == 0) return 0;
+  const QRect area = viewport()->rect();
+  if (point.x() < area.left() || point.x() > area.right()) return 0;
+  const int edge = std::max(1, visualItemRect(item(0)).height());
+  const int step = point.y() < area.top() + edge ? -1 : point.y() > area.bottom() - edge ? 1 : 0;
+  QScrollBar* bar = verticalScrollBar();
+  const int before = bar->value();
+  if (step != 0)
+    bar->triggerAction(step < 0 ? QAbstractSlider::SliderSingleStepSub
+                                : QAbstractSlider::SliderSingleStepAdd);
+  if (bar->value() == before) return 0;
+  viewport()->repaint();
+  // The mark follows the entry now under the pointer; outside the list there is none.
+  Dragging(point);
+  return step;
+}
+
 void Drag_List::Set_Insert_Mark(int index) {
   if (index == insert_mark_) return;
   insert_mark_ = index;
@@ -83,7 +108,9 @@ void Drag_List::startDrag(Qt::DropActions /*supported*/) {
   drag->setDragCursor(cursor, Qt::MoveAction);
   drag->setDragCursor(cursor, Qt::IgnoreAction);
   dragging_ = true;
+  scroll_timer_.start();
   drag->exec(Qt::MoveAction, Qt::MoveAction);
+  scroll_timer_.stop();
   // Released outside the list, or abandoned: the normal pointer and a clean list come back.
   if (dragging_) Cancel_Drag();
 }
@@ -104,7 +131,6 @@ void Drag_List::dragMoveEvent(QDragMoveEvent* event) {
     event->ignore();
     return;
   }
-  // The toolkit's handling scrolls the list while the pointer is held at its top or bottom edge.
   QListWidget::dragMoveEvent(event);
   const int i = Dragging(event->position().toPoint());
   if (i >= 0) {

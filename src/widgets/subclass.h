@@ -1,6 +1,7 @@
 // The drag gesture of the maker's picture list: press the left button on an entry, drag (an insert
 // mark shows where the entry will land and the pointer shows the drag cursor; holding the pointer
-// at the list's top or bottom edge scrolls it), release over another entry: the dragged entry moves
+// at the list's top or bottom edge, or above or below the list, scrolls it), release over another
+// entry: the dragged entry moves
 // to just before that one. There is no drop after the last entry, and a drop on the entry itself
 // or outside the list changes nothing. Built on the toolkit's own drag and drop; the move itself is
 // mdlDragList::Move_Item_To.
@@ -9,6 +10,7 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPoint>
+#include <QTimer>
 
 namespace mdlSubclass {
 
@@ -35,6 +37,12 @@ class Drag_List : public QListWidget {
   void Dropped(QPoint point);
   // Abandoned (Esc, or released outside the list).
   void Cancel_Drag();
+  // The pointer is held at `point` during a drag: at the list's top or bottom edge (within an
+  // entry's height inside it) or beyond it, above or below the list, the list scrolls one entry
+  // that way and is repainted at once, and the insert mark follows the entry now under the
+  // pointer. Returns the entries scrolled: -1, 0 or 1. Runs every Scroll_Interval ms of a drag.
+  int Scroll_Step(QPoint point);
+  static constexpr int Scroll_Interval = 100;
 
   // Where a drag began, and where the insert mark stands (-1: none).
   int DragSource() const { return drag_source_; }
@@ -67,6 +75,7 @@ class Drag_List : public QListWidget {
   int drag_source_ = -1;
   int insert_mark_ = -1;
   QPoint press_point_;
+  QTimer scroll_timer_;  // runs while a drag does
 };
 
 }  // namespace mdlSubclass

@@ -3,9 +3,10 @@
 # folder, pictures added with ADD and a double-click, an entry dragged before another (a screenshot
 # is taken while the drag is held), the show saved through the save dialog with ".sli" appended,
 # Esc with the list changed since the save asking first (Cancel keeps the maker, Yes saves), and the
-# menu coming back with the folder remembered.
+# menu coming back with the folder remembered; then a drag in a long list held just below it, which
+# scrolls the list.
 #   maker.sh VISTABEL E2E_TOOL
-# Set E2E_SHOTS to a folder to keep the screenshots (maker.png, drag.png).
+# Set E2E_SHOTS to a folder to keep the screenshots (maker.png, drag.png, drag-scrolled.png).
 source "$(dirname "$0")/common.sh"
 vistabel=$1
 tool=$2
@@ -132,6 +133,44 @@ grep -q "^Path=$work/pics\$" "$store" && pass "the maker's folder is remembered"
 wait_end $pid 15
 [[ $status == 0 ]] && pass "the program ends with status 0" || fail "the program ended with '$status'"
 [[ ! -s $work/err ]] || fail "unexpected output: $(cat "$work/err")"
+
+# A list longer than its box: an entry dragged from the top and held just below the list scrolls
+# it to its end; dropped on the next to last entry in sight, it lands before that one.
+"$vistabel" 2>"$work/err" & pid=$!
+menu=$(window Vistabel 60) && sleep 0.5 && keys "$menu" Return  # the remembered button: the maker
+if maker=$(window "Make Slide Show File"); then
+  sleep 0.8
+  xdotool windowactivate --sync "$maker" 2>/dev/null
+  at 244 "$(file_row 0)"; xdotool click 1
+  xdotool keydown shift; at 244 "$(file_row 3)"; xdotool click 1; xdotool keyup shift
+  for _ in 1 2 3 4; do at 307 174; xdotool click 1; sleep 0.2; done  # 16 entries
+  at 60 "$(list_row 0)"; xdotool mousedown 1
+  for y in 4 8 12 16 40 80 110; do at 62 $(($(list_row 0) + y)); done  # just below the list
+  sleep 2
+  at 62 "$(list_row 6)"; sleep 0.5
+  shot drag-scrolled
+  xdotool mouseup 1
+  sleep 0.5
+  at 268 22; xdotool click 1  # Save
+  if dialog=$(window "Save Slide Show File"); then
+    sleep 0.5
+    xdotool windowactivate --sync "$dialog" 2>/dev/null
+    xdotool type --delay 20 "$work/out/long"
+    sleep 0.3
+    xdotool key Return
+    question=$(window "Slide Show Maker") && { sleep 0.3; keys "$question" Escape; }
+  fi
+  sleep 0.5
+  got=$(tail -n +10 "$work/out/long.sli" 2>/dev/null | tr -d '\r' | xargs -n1 basename | tr '\n' ' ')
+  round="alpha.bmp bravo.jpg charlie.gif delta.jpg "
+  want="bravo.jpg charlie.gif delta.jpg ${round}${round}alpha.bmp bravo.jpg alpha.bmp charlie.gif delta.jpg "
+  [[ $got == "$want" ]] && pass "a drag held below the list scrolls it" || fail "after the long drag: '$got'"
+  keys "$maker" Escape
+  menu=$(window Vistabel) && keys "$menu" Escape
+else
+  fail "the maker did not open again"
+fi
+wait_end $pid 15
 
 echo "$failures failure(s)"
 [[ $failures == 0 ]]

@@ -64,4 +64,32 @@ TEST(Drag_List, GestureMarksThePlaceAndDropsBeforeTheEntryUnderThePointer) {
   EXPECT_EQ(Texts(list), ABCDE);
 }
 
+// Held at an edge, inside or just outside the list, the list scrolls an entry a step and the
+// insert mark follows; elsewhere, or with no drag, nothing scrolls.
+TEST(Drag_List, HeldAtAnEdgeOrBeyondItTheListScrollsAndTheMarkFollows) {
+  mdlSubclass::Drag_List list{nullptr};
+  list.resize(200, 120);
+  list.Make_Drag_List(true);
+  for (int i = 0; i < 40; ++i) list.addItem(QString::number(i));
+  list.show();
+  const QRect area = list.viewport()->rect();
+  const int row = list.visualItemRect(list.item(0)).height();
+  const QPoint top_edge(50, 1), bottom_edge(50, area.bottom() - 1), middle(50, area.center().y());
+  const QPoint above(50, -row), below(50, area.bottom() + row), beside(area.right() + 20, -row);
+  auto first_shown = [&] { return list.indexAt({5, 1}).row(); };
+  EXPECT_EQ(list.Scroll_Step(below), 0);  // no drag
+  list.setCurrentRow(0);
+  list.Begin_Drag(list.visualItemRect(list.item(0)).center());
+  list.Dragging(middle);
+  const struct { QPoint at; int scrolled; int first; } steps[] = {
+      {below, 1, 1}, {below, 1, 2}, {bottom_edge, 1, 3}, {middle, 0, 3}, {beside, 0, 3},
+      {top_edge, -1, 2}, {above, -1, 1}, {above, -1, 0}, {above, 0, 0}};
+  for (const auto& s : steps) {
+    EXPECT_EQ(list.Scroll_Step(s.at), s.scrolled) << s.at.x() << "," << s.at.y();
+    EXPECT_EQ(first_shown(), s.first) << s.at.x() << "," << s.at.y();
+    if (s.scrolled != 0) EXPECT_EQ(list.Insert_Mark(), list.indexAt(s.at).row());
+  }
+  list.Cancel_Drag();
+}
+
 }  // namespace
