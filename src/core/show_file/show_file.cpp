@@ -124,13 +124,6 @@ std::optional<int> Delay_Milliseconds(const QString& value, const QLocale& local
   return static_cast<int>(milliseconds);
 }
 
-std::optional<int> Delay_Whole_Seconds(const QString& value, const QLocale& locale) {
-  const std::optional<double> seconds = Finite_Number(value, locale);
-  if (!seconds || *seconds != std::trunc(*seconds)) return std::nullopt;
-  if (!(*seconds >= 0.0 && *seconds <= 60.0)) return std::nullopt;
-  return static_cast<int>(*seconds);
-}
-
 std::optional<std::int32_t> Colour_Value(const QString& value, const QLocale& locale) {
   const std::optional<double> number = Finite_Number(value, locale);
   if (!number) return std::nullopt;

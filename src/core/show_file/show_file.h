@@ -71,8 +71,6 @@ Scan_Result Scan(const QString& path, Sink& sink);
 // The player's reading of a Delay value: a number read by `locale` (fractions allowed), in
 // milliseconds rounded halves to even, 0 to 65535. Nothing for anything else (text, inf, nan).
 std::optional<int> Delay_Milliseconds(const QString& value, const QLocale& locale = QLocale::system());
-// The maker's reading of a Delay value: whole seconds 0 to 60.
-std::optional<int> Delay_Whole_Seconds(const QString& value, const QLocale& locale = QLocale::system());
 // A BackCol value: a number in the signed 32-bit range (fractions rounded halves to even) that is
 // a valid colour: RGB 0 to 16777215, or a system colour 0x80000000 + 0..24.
 std::optional<std::int32_t> Colour_Value(const QString& value, const QLocale& locale = QLocale::system());

@@ -120,12 +120,6 @@ TEST(Show_File_Values, DelayIsReadInRoundedMillisecondsByTheLocale) {
       {"", QLocale::c(), {}},       {"five", QLocale::c(), {}},   {"1e400", QLocale::c(), {}},
   };
   for (const auto& c : cases) EXPECT_EQ(Delay_Milliseconds(c.text, c.locale), c.ms) << c.text.toStdString();
-
-  const struct {
-    QString text;
-    std::optional<int> seconds;
-  } whole[] = {{"0", 0}, {"60", 60}, {"5.0", 5}, {"61", {}}, {"5.5", {}}, {"-1", {}}, {"inf", {}}, {"x", {}}};
-  for (const auto& c : whole) EXPECT_EQ(Delay_Whole_Seconds(c.text, QLocale::c()), c.seconds) << c.text.toStdString();
 }
 
 TEST(Show_File_Values, ColourIsAnRgbValueOrASystemColour) {
