@@ -1,6 +1,7 @@
 // The one main of every test binary: an offscreen Qt application whose settings, data, cache and
-// runtime folders are fresh temporary folders, so tests never touch the user's own files. The rule
-// tests, which use no widget, get a GUI application without the widgets module.
+// runtime folders are fresh temporary folders, so tests never touch the user's own files, and whose
+// locale is fixed. The rule tests, which use no widget, get a GUI application without the widgets
+// module.
 #include <gtest/gtest.h>
 
 #ifdef VISTABEL_TESTS_WITHOUT_WIDGETS
@@ -16,6 +17,9 @@ using Application = QApplication;
 #include <cstdlib>
 
 int main(int argc, char** argv) {
+  // The tests write their numbers with a decimal point, whatever the machine's locale; the tests
+  // of locale-dependent reading name their locale.
+  setenv("LC_ALL", "C.UTF-8", 1);
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   QTemporaryDir home;
