@@ -1,6 +1,9 @@
 // Message boxes in the classic style numbers: the low three bits pick the buttons, the next three
-// the icon. The first button is the default. Boxes stay above the always-on-top player.
+// the icon. The first button is the default. Boxes stay above the always-on-top player and are wide
+// enough for their title.
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -9,6 +12,18 @@
 namespace Platform {
 
 namespace {
+
+// A box is at least as wide as its title needs in a window manager's title bar: the title in bold,
+// with room for the window's icon and three buttons.
+void Fit_Title(QMessageBox& box, const QString& title) {
+  QFont bold = box.font();
+  bold.setBold(true);
+  const QFontMetrics metrics(bold);
+  const int needed = metrics.horizontalAdvance(title) + 6 * metrics.height();
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(needed, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
 
 class QtMsgBox final : public MsgBoxSeam {
  public:
@@ -44,6 +59,7 @@ class QtMsgBox final : public MsgBoxSeam {
       if (c.answer == vbCancel) box.setEscapeButton(c.button);
     if (choices.size() == 1) box.setEscapeButton(choices.first().button);
 
+    Fit_Title(box, title);
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     for (const Choice& c : choices)
