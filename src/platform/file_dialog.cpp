@@ -3,7 +3,13 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QScreen>
+#include <QTreeView>
 #include <algorithm>
+
+#include "core/settings/settings.h"
 
 namespace Platform::File_Dialog {
 
@@ -72,23 +78,44 @@ bool Fill_Multiple(Dialog_Record& record, const QStringList& paths) {
 
 namespace {
 
+// The file list's columns: the size, type and date as wide as their texts in each folder shown, the
+// name taking the rest.
+void Fit_Columns(QFileDialog& dialog) {
+  auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+  auto* model = list ? qobject_cast<QFileSystemModel*>(list->model()) : nullptr;
+  if (!model) return;
+  list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  QObject::connect(model, &QFileSystemModel::directoryLoaded, list, [list] {
+    for (int column = 1; column < list->header()->count(); ++column) list->resizeColumnToContents(column);
+  });
+}
+
+// The size a dialog opens at the first time: room for the file list's four columns.
+QSize First_Size(const QWidget& dialog) {
+  const int line = dialog.fontMetrics().height();
+  QSize size(50 * line, 32 * line);
+  if (const QScreen* screen = dialog.screen())
+    size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+  return size;
+}
+
 class Qt_File_Dialogs final : public FileDialogSeam {
  public:
   bool GetOpenFileName(Dialog_Record& record) override { return Run(record, false); }
   bool GetSaveFileName(Dialog_Record& record) override { return Run(record, true); }
 
  private:
-  static QString& Last_Folder() {
-    static QString folder;
-    return folder;
-  }
   static bool Run(Dialog_Record& record, bool save) {
-    // Without a folder of its own the dialog opens where the last one was left, at first in the
-    // user's home folder.
-    const QString folder = !record.lpstrInitialDir.isEmpty() ? record.lpstrInitialDir
-                           : !Last_Folder().isEmpty()        ? Last_Folder()
-                                                             : QDir::homePath();
+    // Without a folder of its own the dialog opens where the last one was left, in this run or an
+    // earlier one; at first, or when that folder is gone, in the user's home folder.
+    const QString last = Settings::Get_Text(Settings::Dialog_Path);
+    const QString folder = !record.lpstrInitialDir.isEmpty()        ? record.lpstrInitialDir
+                           : !last.isEmpty() && QDir(last).exists() ? last
+                                                                    : QDir::homePath();
     QFileDialog dialog(record.hwndOwner, record.lpstrTitle, folder);
+    dialog.resize(Settings::Restore_Window_Size(Settings::DialogX, Settings::DialogY)
+                      .value_or(First_Size(dialog)));
+    Fit_Columns(dialog);
     // The descriptions already name their patterns: show them as they are.
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     const QStringList filters = Name_Filters(record.lpstrFilter);
@@ -104,10 +131,12 @@ class Qt_File_Dialogs final : public FileDialogSeam {
     dialog.setFileMode(save       ? QFileDialog::AnyFile
                        : multiple ? QFileDialog::ExistingFiles
                                   : QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted) return false;
+    const int result = dialog.exec();
+    Settings::Save_Window_Size(Settings::DialogX, Settings::DialogY, dialog.size());
+    if (result != QDialog::Accepted) return false;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) return false;
-    Last_Folder() = dialog.directory().absolutePath();
+    Settings::Save_Text(Settings::Dialog_Path, dialog.directory().absolutePath());
     if (!filters.isEmpty()) {
       const int i = Filter_Number(filters, dialog.selectedNameFilter());
       if (i > 0) record.nFilterIndex = i;

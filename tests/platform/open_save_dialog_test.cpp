@@ -3,7 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
 
+#include "core/settings/settings.h"
 #include "platform/file_dialog.h"
 #include "support/fakes.h"
 
@@ -175,6 +184,68 @@ TEST(File_Dialog, FiltersBuffersAndMultipleSelections) {
   EXPECT_EQ(r.lpstrFile.left(2), Nuls("/|"));
   EXPECT_FALSE(Fill_Multiple(r, {"/p/a.jpg", "/q/b.jpg"}));
   EXPECT_FALSE(Fill_Multiple(r, {"/p/aaaaaa.jpg", "/p/bbbbbb.jpg"}));
+}
+
+// The real dialog opens where its file list's columns can be read, and at the size and in the
+// folder where the last one was left, also in a later run (through the settings store).
+TEST(File_Dialog, ColumnsCanBeReadAndSizeAndFolderAreRemembered) {
+  QTemporaryDir first, second;
+  QFile file(first.filePath("a picture with a rather long name.jpg"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray(359, 'x'));
+  file.close();
+  Settings::Save_Text(Settings::Dialog_Path, first.path());  // left there in an earlier run
+  Settings::Save_Size(Settings::DialogX, 0);
+  Settings::Save_Size(Settings::DialogY, 0);
+  Platform::Dialog_Record record;
+  record.lpstrTitle = "Save Slide Show File";
+  record.nMaxFile = 4096;
+  record.nMaxFileTitle = 4096;
+  QString opened_in;
+  QSize opened_at;
+  std::function<void(QFileDialog*)> act;
+  auto run = [&](bool save) {
+    QTimer::singleShot(0, [&] {
+      QFileDialog* d = nullptr;
+      QTest::qWaitFor([&] { return (d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())); });
+      opened_in = d->directory().absolutePath();
+      opened_at = d->size();
+      act(d);
+      if (d->isVisible()) d->reject();  // the steps did not close it
+    });
+    return save ? Platform::Services::File_Dialogs().GetSaveFileName(record)
+                : Platform::Services::File_Dialogs().GetOpenFileName(record);
+  };
+  // Every column as wide as the texts it shows; then the user makes it smaller and saves in the
+  // second folder.
+  act = [&](QFileDialog* d) {
+    auto* list = d->findChild<QTreeView*>("treeView");
+    const QModelIndex row = list->model()->index(0, 0, list->rootIndex());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list->model()->rowCount(list->rootIndex()) == 1; }, 5000));
+    QTest::qWait(100);
+    for (int column = 0; column < 4; ++column) {
+      const QString text = row.siblingAtColumn(column).data().toString();
+      EXPECT_GT(list->header()->sectionSize(column), list->fontMetrics().horizontalAdvance(text))
+          << text.toStdString();
+    }
+    d->resize(700, 450);
+    d->setDirectory(second.path());
+    QTest::keyClicks(d->findChild<QLineEdit*>("fileNameEdit"), "show.sli");
+    QTest::keyClick(d->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+  };
+  ASSERT_TRUE(run(true));
+  EXPECT_EQ(opened_in, first.path());
+  EXPECT_EQ(record.lpstrFile.left(record.lpstrFile.indexOf(QChar(0))), second.filePath("show.sli"));
+  // The next dialog, an Open one, opens there at that size; cancelled, it still keeps its size.
+  act = [&](QFileDialog* d) {
+    d->resize(720, 460);
+    d->reject();
+  };
+  EXPECT_FALSE(run(false));
+  EXPECT_EQ(opened_in, second.path());
+  EXPECT_EQ(opened_at, QSize(700, 450));
+  EXPECT_EQ(Settings::Restore_Window_Size(Settings::DialogX, Settings::DialogY), QSize(720, 460));
+  EXPECT_EQ(Settings::Get_Text(Settings::Dialog_Path), second.path());
 }
 
 }  // namespace

@@ -135,6 +135,9 @@ const Key MusicPath{App_Vistabel, "MusicPath", Encoding::Text, ""};
 // The drive list's first entry and the root folder here ("c:" and "c:\" on Windows).
 const Key Drive{App_Vistabel, "Drive", Encoding::Text, "/"};
 const Key Path{App_Vistabel, "Path", Encoding::Text, "/"};
+const Key DialogX{App_Vistabel, "DialogX", Encoding::Size, "0"};
+const Key DialogY{App_Vistabel, "DialogY", Encoding::Size, "0"};
+const Key Dialog_Path{App_Vistabel, "Dialog Path", Encoding::Text, ""};
 
 const Key MakerX{App_Maker, "MakerX", Encoding::Size, "0"};
 const Key MakerY{App_Maker, "MakerY", Encoding::Size, "0"};
@@ -150,13 +153,13 @@ const Key Maker_Drive{App_Maker, "Drive", Encoding::Text, "/"};
 const Key Maker_Path{App_Maker, "Path", Encoding::Text, "/"};
 
 std::span<const Key* const> All_Keys() {
-  static const std::array<const Key*, 27> keys{
+  static const std::array<const Key*, 30> keys{
       &btnFocus,     &WindowX,       &WindowY,          &Display_Mode,     &Keep_Ratio,
       &Delay,        &Loop,          &Shuffle,          &Pause_Message,    &Sub_Dirs,
       &Colour,       &UseMusic,      &MusicPath,        &Drive,            &Path,
       &MakerX,       &MakerY,        &Maker_Display_Mode, &Maker_Keep_Ratio, &Maker_Delay,
       &Maker_Colour, &Maker_Loop,    &Maker_Shuffle,    &Maker_Pause_Message, &Preview,
-      &Maker_Drive,  &Maker_Path};
+      &Maker_Drive,  &Maker_Path,    &DialogX,          &DialogY,          &Dialog_Path};
   return keys;
 }
 

@@ -50,6 +50,8 @@ extern const Key btnFocus;
 extern const Key WindowX, WindowY;
 extern const Key Display_Mode, Keep_Ratio, Delay, Loop, Shuffle, Pause_Message, Sub_Dirs, Colour,
     UseMusic, MusicPath, Drive, Path;
+// The open and save dialogs' size and the folder where the last one was left.
+extern const Key DialogX, DialogY, Dialog_Path;
 // Keys of the application "Vistabel Maker".
 extern const Key MakerX, MakerY;
 extern const Key Maker_Display_Mode, Maker_Keep_Ratio, Maker_Delay, Maker_Colour, Maker_Loop,
@@ -91,7 +93,7 @@ void Save_Text(const Key& key, const QString& text);
 
 // The saved outer size of a window (width and height keys, in twips), converted to pixels; nothing
 // unless both are non-zero, so the window keeps its design size. Shared by the folder set-up
-// window (WindowX, WindowY) and the maker (MakerX, MakerY).
+// window (WindowX, WindowY), the maker (MakerX, MakerY) and the file dialogs (DialogX, DialogY).
 std::optional<QSize> Restore_Window_Size(const Key& width, const Key& height);
 // Stores a window's outer size, given in pixels, as twips.
 void Save_Window_Size(const Key& width, const Key& height, QSize pixels);
