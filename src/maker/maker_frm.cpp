@@ -330,7 +330,7 @@ bool Maker_Frm::Save_File(bool preview) {
     }
     Dialog1.FileName(target);
   }
-  if (!ShowFile::Write(target, Show_Options(), Entries())) {
+  if (!ShowFile::Write(Services::Disk(), target, Show_Options(), Entries())) {
     Services::MsgBox().MsgBox(QStringLiteral("Error Saving!"), Platform::vbCritical, Title);
     return false;
   }

@@ -276,6 +276,17 @@ TEST_F(Maker, AFailedSaveSaysSoAndLeavesTheOldFile) {
   Click(f, "Save", "taken.sli");
   EXPECT_EQ(msg.shown, QList<Msg>({{"Error Saving!", 16, "Slide Show Maker"}}));
   EXPECT_TRUE(QFileInfo(Path("taken.sli")).isDir());
+  // A full disk that takes the bytes but refuses to flush them: no success, the old file stays.
+  Write_File(Path("show.sli"), "old");
+  Fakes::Disk full({.refuse_sync = true});
+  {
+    Platform::Services::Guard disk;
+    disk.disk(full);
+    Click(f, "Save", "show.sli");
+  }
+  EXPECT_EQ(msg.shown.last(), (Msg{"Error Saving!", 16, "Slide Show Maker"}));
+  EXPECT_EQ(msg.shown.size(), 2);
+  EXPECT_EQ(Bytes_Of(Path("show.sli")), "old");
   if (geteuid() != 0) {  // a folder that may not be written (ignored by the superuser)
     ASSERT_TRUE(QDir().mkpath(Path("locked")));
     Write_File(Path("locked/show.sli"), "old");

@@ -71,7 +71,7 @@ TEST_F(Controls, EscAndRightClicksLeaveTheShowAndDeleteTheRunFile) {
   o.Loop = true;
   struct { const char* how; } ways[] = {{"esc"}, {"right on picture"}, {"right on label"}, {"right on background"}};
   for (const auto& way : ways) {
-    ASSERT_TRUE(ShowFile::Write(run, o, paths));
+    ASSERT_TRUE(ShowFile::Write(Platform::Services::Disk(), run, o, paths));
     Main_Frm* f = Play(run);
     const QString how = way.how;
     if (how == "esc") QTest::keyClick(f, Qt::Key_Escape);
