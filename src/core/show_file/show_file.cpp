@@ -54,6 +54,27 @@ std::optional<double> Finite_Number(const QString& value, const QLocale& locale)
   return number;
 }
 
+// Whether `line` is the option that `position` expects (a Delay or BackCol line of any value).
+bool Is_Option(const Position& position, const QString& line) {
+  if (Is_Flag(position.key)) return line == position.on || line == position.off;
+  return Value_Of(line, position.name).has_value();
+}
+
+// The number of the first picture line beyond Max_Pictures, counted without keeping any line; 0
+// when there is none (or the file cannot be read through, which the scan proper reports).
+int Picture_Too_Many(QFile& file) {
+  Line_Reader reader(file, Max_Line_Bytes);
+  QByteArray line;
+  int pictures = 0;
+  while (reader.Next_Bytes(line) == Line_Reader::Result::Line) {
+    const int number = reader.Line_Number();
+    const bool option = number <= static_cast<int>(Positions.size()) &&
+                        Is_Option(Positions[number - 1], QFile::decodeName(line));
+    if (!option && ++pictures > Max_Pictures) return number;
+  }
+  return 0;
+}
+
 QByteArray Flag_Line(const char* key, bool on) { return QByteArray(key) + (on ? "=1" : "=0"); }
 
 bool Holds_Line_End(const QString& text) {
@@ -82,6 +103,9 @@ Scan_Result Scan(const QString& path, Sink& sink) {
 
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {Status::Cannot_Read, 0};
+  // A show of too many pictures is refused before any of them is handed over.
+  if (const int line = Picture_Too_Many(file)) return {Status::Too_Many_Pictures, line};
+  if (!file.seek(0)) return {Status::Cannot_Read, 0};
   Line_Reader reader(file, Max_Line_Bytes);
 
   QString line;

@@ -57,6 +57,7 @@ enum class Status {
   Too_Short,      // the file ended before the ninth option position
   Line_Too_Long,  // a line of more than Max_Line_Bytes
   Bad_Value,      // the sink refused a Delay or BackCol value
+  Too_Many_Pictures,  // more than Max_Pictures picture lines
 };
 
 struct Scan_Result {
@@ -66,6 +67,8 @@ struct Scan_Result {
 };
 
 constexpr qsizetype Max_Line_Bytes = 32768;
+// A show of more picture lines is invalid.
+constexpr int Max_Pictures = 1'000'000;
 
 // Reads the file at `path` in one positional scan, handing each item to `sink`.
 Scan_Result Scan(const QString& path, Sink& sink);

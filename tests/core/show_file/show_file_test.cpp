@@ -109,6 +109,44 @@ TEST(Show_File_Scan, ReadsOnlyRegularFilesFollowingLinks) {
   }
 }
 
+// More than a million picture lines make a file invalid, and it is refused before anything of it
+// is handed over: a file of millions of empty lines costs no memory.
+TEST(Show_File_Scan, AFileOfMoreThanAMillionPicturesIsRefusedBeforeAnyIsRead) {
+  struct Counter : Sink {
+    int options = 0;
+    int pictures = 0;
+    void Flag(Key, bool) override { ++options; }
+    bool Number(Key, const QString&) override { return ++options; }
+    void Music(const QString&) override { ++options; }
+    void Picture(const QString&) override { ++pictures; }
+  };
+  const QByteArray million(Max_Pictures, '\n');
+  const struct {
+    const char* what;
+    QByteArray bytes;
+    Status status;
+    int options;
+    int pictures;
+    int line;
+  } cases[] = {
+      {"options and a million pictures", Options_Text + million, Status::Ok, 9, Max_Pictures, 0},
+      {"options and one more", Options_Text + million + "x", Status::Too_Many_Pictures, 0, 0, Max_Pictures + 10},
+      {"a million lines, no option", million, Status::Ok, 0, Max_Pictures, 0},
+      {"a million and one lines, no option", million + "\n", Status::Too_Many_Pictures, 0, 0, Max_Pictures + 1},
+      {"three options and a million", "Strech=True\nRatio=1\nShuff=0\n" + million, Status::Ok, 3, Max_Pictures, 0},
+      {"three options and one more", "Strech=True\nRatio=1\nShuff=0\n" + million + "\n", Status::Too_Many_Pictures, 0, 0, Max_Pictures + 4},
+  };
+  for (const auto& c : cases) {
+    QTemporaryDir dir;
+    Counter sink;
+    const Scan_Result result = Scan(Make_File(dir, c.bytes), sink);
+    EXPECT_EQ(result.status, c.status) << c.what;
+    EXPECT_EQ(result.line, c.line) << c.what;
+    EXPECT_EQ(sink.options, c.options) << c.what;
+    EXPECT_EQ(sink.pictures, c.pictures) << c.what;
+  }
+}
+
 TEST(Show_File_Values, DelayIsReadInRoundedMillisecondsByTheLocale) {
   const QLocale german(QLocale::German, QLocale::Germany);
   const struct {
