@@ -243,7 +243,7 @@ bool Replace_File(Platform::DiskSeam& disk, const QString& target, const QByteAr
     return false;
   }
   auto fail = [&](int error) {
-    ::close(fd);
+    if (fd >= 0) ::close(fd);
     ::unlink(temp.constData());
     reason = System_Error(error);
     return false;
@@ -266,18 +266,10 @@ bool Replace_File(Platform::DiskSeam& disk, const QString& target, const QByteAr
   struct stat on_disk {};
   if (::fstat(fd, &on_disk) != 0) return fail(errno);
   if (on_disk.st_size != bytes.size()) return fail(EIO);
-  if (::close(fd) != 0) {
-    const int error = errno;
-    ::unlink(temp.constData());
-    reason = System_Error(error);
-    return false;
-  }
-  if (::rename(temp.constData(), QFile::encodeName(target).constData()) != 0) {
-    const int error = errno;
-    ::unlink(temp.constData());
-    reason = System_Error(error);
-    return false;
-  }
+  const int closed = ::close(fd);
+  fd = -1;
+  if (closed != 0) return fail(errno);
+  if (::rename(temp.constData(), QFile::encodeName(target).constData()) != 0) return fail(errno);
   // The new name itself is on the disk once the folder is: where a folder cannot be synced the
   // file is in place all the same.
   const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
