@@ -186,7 +186,10 @@ Maker_Frm::Maker_Frm() {
   File1 = new QListWidget(this);
   File1->setSelectionMode(QAbstractItemView::ExtendedSelection);
   Label2 = new QLabel(QStringLiteral("0"), this);
-  Label2->setAlignment(Qt::AlignCenter);
+  // Any count is drawn whole: from a little after "Pictures Loaded:" (where a single digit stood
+  // centred in the design's narrow box) to the right.
+  Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  Label2->setIndent(General::Twips_To_Pixels(120));
   Label1 = new QLabel(QStringLiteral("Pictures Loaded:"), this);
   Image1 = new QLabel(this);
   Image1->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -330,7 +333,7 @@ bool Maker_Frm::Save_File(bool preview) {
     }
     Dialog1.FileName(target);
   }
-  if (!ShowFile::Write(target, Show_Options(), Entries())) {
+  if (!ShowFile::Write(Services::Disk(), target, Show_Options(), Entries())) {
     Services::MsgBox().MsgBox(QStringLiteral("Error Saving!"), Platform::vbCritical, Title);
     return false;
   }

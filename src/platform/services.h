@@ -1,5 +1,5 @@
 // The seams between the program's logic and everything outside it: message boxes, the end of the
-// program, picture decoding, the file system, music, the file dialogs, the desktop's shell, the
+// program, picture decoding, the file system and the disk under a saved file, music, the file dialogs, the desktop's shell, the
 // directory queries and the random generator, and the navigator between the windows. Each is a
 // small interface with the real Qt implementation installed by default (the navigator is installed
 // by the program itself); tests put fakes in place with Services::Guard. The seams that the rules
@@ -133,6 +133,7 @@ class Services {
   static ProgramSeam& Program();
   static PictureLoaderSeam& Pictures();
   static FileSystemSeam& Files();
+  static DiskSeam& Disk();
   static RandomSeam& Random();
   static MusicSeam& Music();
   static DirectorySeam& Directories();
@@ -156,6 +157,7 @@ class Services {
     Guard& program(ProgramSeam& seam);
     Guard& pictures(PictureLoaderSeam& seam);
     Guard& files(FileSystemSeam& seam);
+    Guard& disk(DiskSeam& seam);
     Guard& random(RandomSeam& seam);
     Guard& music(MusicSeam& seam);
     Guard& directories(DirectorySeam& seam);
@@ -173,6 +175,7 @@ class Services {
 // The real implementations, for tests that exercise them directly.
 std::unique_ptr<PictureLoaderSeam> Make_Qt_Picture_Loader();
 std::unique_ptr<FileSystemSeam> Make_Qt_File_System();
+std::unique_ptr<DiskSeam> Make_Posix_Disk();
 std::unique_ptr<FileDialogSeam> Make_Qt_File_Dialogs();
 std::unique_ptr<ShellSeam> Make_Qt_Shell();
 std::unique_ptr<MusicSeam> Make_Sdl_Music();

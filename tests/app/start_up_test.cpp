@@ -114,7 +114,7 @@ TEST_F(StartUp, ACommandLineShowEndsWithTheProgramAndWritesNoSettings) {
   ASSERT_TRUE(QFile(picture).open(QIODevice::WriteOnly));
   pictures.Add(picture, {40, 30});
   const QString show = dir.filePath("show.sli");
-  ASSERT_TRUE(ShowFile::Write(show, {}, {picture}));
+  ASSERT_TRUE(ShowFile::Write(Platform::Services::Disk(), show, {}, {picture}));
   for (const QString& arg : {show, tree}) {
     for (const char* app : {Settings::App_Vistabel, Settings::App_Maker})
       QFile::remove(Settings::Store_File(app));

@@ -152,7 +152,7 @@ TEST_F(Player, RunFileIsDeletedOnlyWhenLeavingByTheUsersStepOrAFailure) {
   {
     // The timer passing the end leaves the run file in place.
     ShowFile::Options o;
-    ASSERT_TRUE(ShowFile::Write(run, o, {"/p/1.jpg", "/p/2.jpg"}));
+    ASSERT_TRUE(ShowFile::Write(Platform::Services::Disk(), run, o, {"/p/1.jpg", "/p/2.jpg"}));
     Main_Frm* f = Play(run);
     f->Timer1_Timer();
     f->Timer1_Timer();

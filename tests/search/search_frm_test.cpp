@@ -36,8 +36,10 @@ class Search : public Window_Test {
   struct Bar_Watcher : QObject {
     Search_Bar_Rule::Bar bar;
     bool eventFilter(QObject* watched, QEvent* event) override {
-      auto* b = static_cast<Search_Frm*>(watched)->Search_Bar;
-      if (event->type() == QEvent::Close) bar = {b->maximum(), b->value()};
+      // Events keep coming while the window is destroyed, when it is a search window no more.
+      if (event->type() != QEvent::Close) return false;
+      if (const auto* s = qobject_cast<const Search_Frm*>(watched))
+        bar = {s->Search_Bar->maximum(), s->Search_Bar->value()};
       return false;
     }
   } watcher;
