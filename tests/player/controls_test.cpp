@@ -351,12 +351,13 @@ TEST_F(Controls, MusicThatIsOffMissingOrUnplayable) {
     if (!c.render) music.unplayable.insert(song);
     music.run_works = c.run;
     music.no_device = !c.device;
-    Main_Frm* f = Play(Show_File(Options("False", "0", "1", "5", "0", "0", "1", c.use, c.path) +
-                                     QStringList{"/p/1.jpg"},
-                                 QString("m%1.sli").arg(n++)),
-                       c.expect == Back_To_Maker ? Platform::Show_Origin::Maker_Preview
-                                                 : Platform::Show_Origin::Menu);
-    EXPECT_FALSE(f->Music_Timer.isActive());
+    Play(Show_File(Options("False", "0", "1", "5", "0", "0", "1", c.use, c.path) +
+                       QStringList{"/p/1.jpg"},
+                   QString("m%1.sli").arg(n++)),
+         c.expect == Back_To_Maker ? Platform::Show_Origin::Maker_Preview
+                                   : Platform::Show_Origin::Menu);
+    // A preview that ends has closed and deleted its player.
+    EXPECT_FALSE(player && player->Music_Timer.isActive());
     if (c.expect == Silent) {
       EXPECT_TRUE(music.log.isEmpty());
       EXPECT_TRUE(msg.shown.isEmpty());
