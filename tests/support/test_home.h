@@ -1,7 +1,8 @@
 // The surroundings of a test or fuzz binary: Qt's offscreen platform, no sound device, and the
 // user's settings, data, cache and runtime folders pointed at fresh folders inside a temporary
 // folder, so that nothing touches the user's own files. Made before the Qt application; the
-// folders last as long as the Test_Home.
+// folders last as long as the Test_Home, inside `base` (the system's temporary folder unless
+// given).
 #pragma once
 
 #include <QByteArray>
@@ -12,7 +13,8 @@
 
 class Test_Home {
  public:
-  Test_Home() {
+  explicit Test_Home(const QString& base = QDir::tempPath())
+      : home_(base + QStringLiteral("/vistabel-XXXXXX")) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     if (!home_.isValid()) return;
