@@ -2,8 +2,8 @@
 # scripts/fuzz): the program's libraries, the unit tests and the fuzz targets, built with clang under
 # AddressSanitizer and UndefinedBehaviorSanitizer. Any report stops the process with a failure; the
 # only reports let through are those of libraries listed, each with its reason, in
-# tests/sanitizers.supp. The code is also instrumented for coverage (fuzzer-no-link), so that the
-# fuzz targets of tests/fuzz/ are led by the program's own branches; the unit tests ignore it.
+# tests/sanitizers.supp. The libraries that the fuzz targets of tests/fuzz/ reach are also
+# instrumented for coverage there, so that libFuzzer is led by the program's own branches.
 if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
   message(FATAL_ERROR "VISTABEL_SANITIZE needs clang (the fuzz targets use libFuzzer): "
                       "configure with -DCMAKE_CXX_COMPILER=clang++")
@@ -12,8 +12,7 @@ endif()
 # Lean: the optimiser on (-O1) to keep the tests quick, frames kept for the reports' stacks, line
 # tables only instead of full debug information.
 add_compile_options(-O1 -fno-omit-frame-pointer -gline-tables-only
-                    -fsanitize=address,undefined
-                    -fsanitize=fuzzer-no-link)
+                    -fsanitize=address,undefined)
 add_link_options(-fsanitize=address,undefined)
 
 # UndefinedBehaviorSanitizer checks are built recoverable, so that its suppressions can apply; the
