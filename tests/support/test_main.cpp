@@ -10,23 +10,11 @@ using Application = QGuiApplication;
 #include <QApplication>
 using Application = QApplication;
 #endif
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <cstdlib>
+#include "support/test_home.h"
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
-  QTemporaryDir home;
+  Test_Home home;
   if (!home.isValid()) return 3;
-  const QByteArray root = home.path().toLocal8Bit();
-  for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
-    const QByteArray dir = root + "/" + name;
-    QDir().mkpath(QString::fromLocal8Bit(dir));
-    QFile::setPermissions(QString::fromLocal8Bit(dir), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    setenv(name, dir.constData(), 1);
-  }
   ::testing::InitGoogleTest(&argc, argv);
   Application app(argc, argv);
   Application::setApplicationName(QStringLiteral("Vistabel"));
