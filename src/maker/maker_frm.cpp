@@ -19,6 +19,7 @@
 #include "core/layout/maker_layout.h"
 #include "core/settings/settings.h"
 #include "core/show_file/maker_file.h"
+#include "core/show_file/show_paths.h"
 #include "platform/services.h"
 #include "widgets/drag_list.h"
 #include "widgets/window_chrome.h"
@@ -374,7 +375,7 @@ void Maker_Frm::Load_File() {
   if (path.isEmpty()) return;  // cancelled
   List1->clear();
   Reader reader(*this);
-  const ShowFile::Scan_Result result = ShowFile::Scan(path, reader);
+  const ShowFile::Scan_Result result = ShowFile::Read(path, reader);
   // A failed load keeps what it read so far: the entries and the options applied.
   if (!result.ok())
     Services::MsgBox().MsgBox(QStringLiteral("Error Loading in File!"), Platform::vbCritical, Title);

@@ -44,6 +44,7 @@ struct Current {
   DirectorySeam* directories = nullptr;
   FileDialogSeam* dialogs = nullptr;
   ShellSeam* shell = nullptr;
+  ScreenSaverSeam* screen_saver = nullptr;
   Platform::Navigator* navigator = nullptr;  // none until the program or a test puts one in place
 };
 
@@ -59,8 +60,10 @@ Current& current() {
   static std::unique_ptr<DirectorySeam> directories = Make_Posix_Directories();
   static std::unique_ptr<FileDialogSeam> dialogs = Make_Qt_File_Dialogs();
   static std::unique_ptr<ShellSeam> shell = Make_Qt_Shell();
-  static Current c{msg.get(),   &program,    pictures.get(),    files.get(),   disk.get(),
-                   &random,     music.get(), directories.get(), dialogs.get(), shell.get()};
+  static std::unique_ptr<ScreenSaverSeam> screen_saver = Make_DBus_Screen_Saver();
+  static Current c{msg.get(),         &program,     pictures.get(),    files.get(),
+                   disk.get(),        &random,      music.get(),       directories.get(),
+                   dialogs.get(),     shell.get(),  screen_saver.get()};
   return c;
 }
 
@@ -76,6 +79,7 @@ MusicSeam& Services::Music() { return *current().music; }
 DirectorySeam& Services::Directories() { return *current().directories; }
 FileDialogSeam& Services::File_Dialogs() { return *current().dialogs; }
 ShellSeam& Services::Shell() { return *current().shell; }
+ScreenSaverSeam& Services::Screen_Saver() { return *current().screen_saver; }
 
 Navigator& Services::Navigator() {
   if (!current().navigator) qFatal("Services::Navigator: no navigator has been put in place");
@@ -111,6 +115,9 @@ Services::Guard& Services::Guard::file_dialogs(FileDialogSeam& seam) {
   return Put(current().dialogs, seam);
 }
 Services::Guard& Services::Guard::shell(ShellSeam& seam) { return Put(current().shell, seam); }
+Services::Guard& Services::Guard::screen_saver(ScreenSaverSeam& seam) {
+  return Put(current().screen_saver, seam);
+}
 Services::Guard& Services::Guard::navigator(Platform::Navigator& seam) {
   return Put(current().navigator, seam);
 }

@@ -93,6 +93,8 @@ class Main_Frm : public QWidget {
   void Exit_Show();
   void Toggle_FullScreen();
   void Toggle_Pause();
+  // Holds the screen awake while the show plays (loaded, not paused, not left), and only then.
+  void Keep_Screen_Awake();
   void Search_Here();
   void Center_Form();
   void SetTopMostWindow(bool topmost);
@@ -139,4 +141,5 @@ class Main_Frm : public QWidget {
   Arrow left_, right_;
   bool show_loaded_ = false;
   bool leaving_ = false;
+  std::unique_ptr<Platform::Awake_Hold> awake_;  // the screen is kept awake while held
 };

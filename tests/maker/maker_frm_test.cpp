@@ -371,6 +371,24 @@ TEST_F(Maker, PathsComeBackUnchangedThroughSaveAndLoad) {
   EXPECT_EQ(f->Label2->text(), "4");
 }
 
+// A show file with relative paths loads as full paths from its own folder, and is saved so.
+TEST_F(Maker, RelativePathsOfALoadedShowAreTakenFromItsFolderAndSavedInFull) {
+  ASSERT_TRUE(QDir().mkpath(Path("shows")));
+  Write_File(Path("shows/rel.sli"),
+             "Strech=False\r\nRatio=0\r\nShuff=0\r\nDelay=5\r\nBackCol=0\r\nLoop=1\r\nMessage=1\r\n"
+             "UseMusic=1\r\nMusic=tunes/m.mp3\r\npics/a.jpg\r\n../b.gif\r\n/p/c.bmp\r\n\r\n");
+  Maker_Frm* f = Open();
+  Click(f, "Load", "shows/rel.sli");
+  const QStringList full{Path("shows/pics/a.jpg"), Path("b.gif"), "/p/c.bmp", ""};
+  EXPECT_EQ(f->Entries(), full);
+  EXPECT_EQ(f->Music_Txt->text(), Path("shows/tunes/m.mp3"));
+  Click(f, "Save", "again.sli", {Platform::vbNo});
+  ShowFile::Options options;
+  options.Loop = options.Message = options.UseMusic = true;
+  options.Music = Path("shows/tunes/m.mp3");
+  EXPECT_EQ(Bytes_Of(Path("again.sli")), ShowFile::Encode(options, full));
+}
+
 TEST_F(Maker, LoadingKeepsWhatItReadBeforeAFaultAndRoundsHalvesToEven) {
   const QByteArray tail = "\r\nBackCol=0\r\nLoop=1\r\nMessage=1\r\nUseMusic=0\r\nMusic=\r\n/p/x.jpg\r\n";
   const struct {

@@ -66,7 +66,7 @@ TEST_F(Search, TheTreesPicturesArePlayedInWalkOrder) {
 }
 
 TEST_F(Search, ATreeWithoutPicturesEndsTheProgram) {
-  Make({"a.txt", "x/y/b.png"});
+  Make({"a.txt", "x/y/b.tif"});
   Run(dir.path());
   EXPECT_EQ(msg.shown, (QList<Fakes::Message>{
                            {"No vaild images found (e.g. *.bmp, *.jpg or *.gif) in Directory!", 48, "Vistabel"}}));
