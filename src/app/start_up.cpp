@@ -46,7 +46,7 @@ int Play_From_Picture(const QString& path) {
     options.Shuff = false;
   }
   const QString run_file = Run_File_Path();
-  if (!ShowFile::Write(run_file, options, pictures)) {
+  if (!ShowFile::Write(Services::Disk(), run_file, options, pictures)) {
     Services::MsgBox().MsgBox(QStringLiteral("Could not write the file\r\n\r\n") + run_file,
                               Platform::vbCritical, QStringLiteral("Slide Show"));
     End_Program(1);
