@@ -164,7 +164,7 @@ int main(int argc, char** argv) {
   options.Strech = options.Ratio = options.Loop = true;
   options.Delay = 5;
   g_show = dir.filePath(QStringLiteral("bench.sli"));
-  if (!ShowFile::Write(g_show, options, photos)) return 1;
+  if (!ShowFile::Write(Platform::Services::Disk(), g_show, options, photos)) return 1;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

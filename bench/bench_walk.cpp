@@ -31,8 +31,8 @@ bool Build_Tree(const QString& root) {
     paths[i] = paths[(i - 1) / 6] + QStringLiteral("/Folder %1").arg(i);
     if (!QDir().mkdir(paths[i])) return false;
   }
-  static const char* pictures[] = {".jpg", ".JPG", ".jpeg", ".Gif", ".bmp", ".BMP", ".JPEG", ".gif"};
-  static const char* others[] = {".txt", ".png", ".raw", ".xmp", ".jpg.bak", ".mov"};
+  static const char* pictures[] = {".jpg", ".JPG", ".jpeg", ".Gif", ".bmp", ".PNG", ".JPEG", ".webp"};
+  static const char* others[] = {".txt", ".tif", ".raw", ".xmp", ".jpg.bak", ".mov"};
   for (int i = 0; i < Folders; ++i) {
     for (int f = 0; f < Files_Per_Folder; ++f) {
       const char* ext = f < Pictures_Per_Folder ? pictures[(i + f) % 8] : others[(i + f) % 6];
@@ -48,12 +48,13 @@ double Median(std::vector<double> v) {
   return v[v.size() / 2];
 }
 
-// find's selection: the same four patterns ignoring case, hidden folders and files left out.
+// find's selection: the same six patterns ignoring case, hidden folders and files left out.
 qsizetype Run_Find(const QString& root) {
   QProcess find;
   find.start(QStringLiteral("find"),
              {root, "-name", ".?*", "-prune", "-o", "-type", "f", "(", "-iname", "*.bmp", "-o",
-              "-iname", "*.jpg", "-o", "-iname", "*.jpeg", "-o", "-iname", "*.gif", ")", "-print"});
+              "-iname", "*.jpg", "-o", "-iname", "*.jpeg", "-o", "-iname", "*.gif", "-o", "-iname",
+              "*.png", "-o", "-iname", "*.webp", ")", "-print"});
   if (!find.waitForFinished(-1)) return -1;
   return find.readAllStandardOutput().count('\n');
 }

@@ -29,7 +29,7 @@ Parsed Parse(int argc, char** argv) {
 
 QString Usage() {
   return QStringLiteral(
-      "Usage: vistabel [SHOW.sli | FOLDER]\n"
+      "Usage: vistabel [SHOW.sli | PICTURE | FOLDER]\n"
       "       vistabel -- ARGUMENT\n"
       "       vistabel -h | --help | -v | --version\n"
       "\n"
@@ -37,15 +37,20 @@ QString Usage() {
       "\n"
       "  (no argument)  open the main menu\n"
       "  SHOW.sli       play the slide show file; the program ends with the show\n"
+      "  PICTURE        play the pictures of the picture's folder (BMP, JPEG, GIF, PNG,\n"
+      "                 WebP), starting at that picture, with the options last set in\n"
+      "                 \"Slide Show from Folder\"; the program ends with the show\n"
       "  FOLDER         play every picture in FOLDER and the folders below it, with the\n"
       "                 options last set in \"Slide Show from Folder\"\n"
-      "  --             take the next argument as the show file or folder, even when it\n"
-      "                 starts with \"-\"\n"
+      "  --             take the next argument as the show file, picture or folder, even\n"
+      "                 when it starts with \"-\"\n"
       "  -h, --help     print this help and exit\n"
       "  -v, --version  print the version and exit\n"
       "\n"
-      "Only the first argument counts. Qt reads its settings from the environment\n"
-      "(QT_QPA_PLATFORM, QT_SCALE_FACTOR, ...), never from the command line.\n"
+      "Only the first argument counts. A file named *.sli, or one that reads as a slide\n"
+      "show file, is played as a show; relative paths in it lead from its folder.\n"
+      "Qt reads its settings from the environment (QT_QPA_PLATFORM, QT_SCALE_FACTOR,\n"
+      "...), never from the command line.\n"
       "Exit status: 0 when the program ends normally, 1 when it ends on an error.\n");
 }
 

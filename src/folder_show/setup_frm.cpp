@@ -213,7 +213,7 @@ void Setup_Frm::Run_btn_Click() {
   pictures.reserve(File1.size());
   for (const QString& name : File1) pictures.push_back(General::Join_Path(Dir1->Path(), name));
   const QString run_file = General::Run_File_Path();
-  if (!ShowFile::Write(run_file, Run_Options(), pictures)) {
+  if (!ShowFile::Write(Services::Disk(), run_file, Run_Options(), pictures)) {
     // No show starts; the window stays as it is.
     Services::MsgBox().MsgBox(QStringLiteral("Could not write the file\r\n\r\n") + run_file,
                               Platform::vbCritical, QStringLiteral("Slide Show"));

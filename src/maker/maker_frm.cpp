@@ -20,6 +20,7 @@
 #include "core/layout/maker_layout.h"
 #include "core/settings/settings.h"
 #include "core/show_file/maker_file.h"
+#include "core/show_file/show_paths.h"
 #include "platform/services.h"
 #include "widgets/drag_list.h"
 #include "widgets/window_chrome.h"
@@ -187,7 +188,10 @@ Maker_Frm::Maker_Frm() {
   File1 = new QListWidget(this);
   File1->setSelectionMode(QAbstractItemView::ExtendedSelection);
   Label2 = new QLabel(QStringLiteral("0"), this);
-  Label2->setAlignment(Qt::AlignCenter);
+  // Any count is drawn whole: from a little after "Pictures Loaded:" (where a single digit stood
+  // centred in the design's narrow box) to the right.
+  Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  Label2->setIndent(General::Twips_To_Pixels(120));
   Label1 = new QLabel(QStringLiteral("Pictures Loaded:"), this);
   Image1 = new QLabel(this);
   Image1->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -332,7 +336,7 @@ bool Maker_Frm::Save_File(bool preview) {
     }
     Dialog1.FileName(target);
   }
-  if (!ShowFile::Write(target, Show_Options(), Entries())) {
+  if (!ShowFile::Write(Services::Disk(), target, Show_Options(), Entries())) {
     Services::MsgBox().MsgBox(QStringLiteral("Error Saving!"), Platform::vbCritical, Title);
     return false;
   }
@@ -379,7 +383,7 @@ void Maker_Frm::Load_File() {
   if (path.isEmpty()) return;  // cancelled
   List1->clear();
   Reader reader(*this);
-  const ShowFile::Scan_Result result = ShowFile::Scan(path, reader);
+  const ShowFile::Scan_Result result = ShowFile::Read(path, reader);
   // A failed load keeps what it read so far: the entries and the options applied.
   if (!result.ok())
     Services::MsgBox().MsgBox(QStringLiteral("Error Loading in File!"), Platform::vbCritical, Title);

@@ -90,12 +90,13 @@ void Fit_Columns(QFileDialog& dialog) {
   });
 }
 
-// The size a dialog opens at the first time: room for the file list's four columns.
-QSize First_Size(const QWidget& dialog) {
+// The size a dialog opens at: the one it was last left at, at first one with room for the file
+// list's four columns; never larger than the screen's work area.
+QSize Opening_Size(const QWidget& dialog) {
   const int line = dialog.fontMetrics().height();
-  QSize size(50 * line, 32 * line);
-  if (const QScreen* screen = dialog.screen())
-    size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+  QSize size = Settings::Restore_Window_Size(Settings::DialogX, Settings::DialogY)
+                   .value_or(QSize(50 * line, 32 * line));
+  if (const QScreen* screen = dialog.screen()) size = size.boundedTo(screen->availableGeometry().size());
   return size;
 }
 
@@ -113,8 +114,7 @@ class Qt_File_Dialogs final : public FileDialogSeam {
                            : !last.isEmpty() && QDir(last).exists() ? last
                                                                     : QDir::homePath();
     QFileDialog dialog(record.hwndOwner, record.lpstrTitle, folder);
-    dialog.resize(Settings::Restore_Window_Size(Settings::DialogX, Settings::DialogY)
-                      .value_or(First_Size(dialog)));
+    dialog.resize(Opening_Size(dialog));
     Fit_Columns(dialog);
     // The descriptions already name their patterns: show them as they are.
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -28,7 +30,15 @@ class QtFileSystem final : public FileSystemSeam {
   }
 };
 
+class PosixDisk final : public DiskSeam {
+ public:
+  long Write(int fd, const char* data, std::size_t size) override { return ::write(fd, data, size); }
+  bool Sync(int fd) override { return ::fsync(fd) == 0; }
+};
+
 }  // namespace
+
+std::unique_ptr<DiskSeam> Make_Posix_Disk() { return std::make_unique<PosixDisk>(); }
 
 std::unique_ptr<FileSystemSeam> Make_Qt_File_System() { return std::make_unique<QtFileSystem>(); }
 

@@ -124,23 +124,29 @@ void OpenSaveDialog::ParseMultiFileName(QString& strDir, QStringList& strFiles,
   }
   // The raw buffer of a multiple selection: the folder and the names, or one full path.
   const QString names = file_name_.left(end);
-  // A count below zero would index before the first file: count on from zero instead.
-  if (lngFileCount < 0) lngFileCount = 0;
-  auto add_file = [&](const QString& piece) {
-    ++lngFileCount;
-    strFiles.resize(lngFileCount);
-    strFiles[lngFileCount - 1] = piece;
-  };
+  QString dir = strDir;
+  QStringList added;
   if (!names.isEmpty()) {
     const QStringList pieces = names.split(QChar(0));
     for (qsizetype i = 0; i + 1 < pieces.size(); ++i) {
-      if (strDir.isEmpty())
-        strDir = pieces[i];
+      if (dir.isEmpty())
+        dir = pieces[i];
       else
-        add_file(pieces[i]);
+        added << pieces[i];
     }
-    add_file(pieces.last());
+    added << pieces.last();
   }
+  // A count below zero would index before the first file: count on from zero instead. A count
+  // that would pass the largest number changes nothing.
+  const std::int32_t first = std::max(lngFileCount, 0);
+  if (added.size() > std::numeric_limits<std::int32_t>::max() - first)
+    throw Dialog_Error(6, QStringLiteral("Overflow"));
+  lngFileCount = first + static_cast<std::int32_t>(added.size());
+  if (!added.isEmpty()) {
+    strFiles.resize(lngFileCount);
+    std::copy(added.cbegin(), added.cend(), strFiles.begin() + first);
+  }
+  strDir = dir;
   file_name_ = TrimAtNull(file_name_);
 }
 

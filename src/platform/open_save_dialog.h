@@ -89,6 +89,8 @@ class OpenSaveDialog {
   // Splits FileName into a folder and file names: a plain path gives its folder and its name; the
   // raw buffer of a multiple selection gives the folder and the names added to strFiles (counting
   // on from lngFileCount; strFiles[i - 1] holds file i), and FileName is cut at its first NUL.
+  // A count that would pass the largest 32-bit number raises error 6 (Overflow) and changes
+  // nothing.
   void ParseMultiFileName(QString& strDir, QStringList& strFiles, std::int32_t& lngFileCount);
 
   // The design settings: written without the properties at their defaults; missing ones (and

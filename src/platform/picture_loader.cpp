@@ -1,5 +1,5 @@
 // The real picture loader: the size from the header, and only the part of the picture that is
-// asked for, decoded at the size it is asked for (JPEG through TurboJPEG, the rest through
+// asked for, decoded at the size it is asked for (JPEG through libjpeg-turbo, the rest through
 // QImageReader), upright by its EXIF orientation and within the decoding budget.
 #include <QFile>
 #include <QFileInfo>
@@ -85,18 +85,10 @@ QImage Decode_Stored(const QString& path, const Pictures::Header& header, QSize 
     QImage decoded;
     {
       Large_Decode_Turn turn(Pictures::Decode_Bytes(header, Pictures::Jpeg_Scaled(own, eighths)));
-      QFile file(path);  // closed before the scaling: its bytes are not needed there
-      if (!file.open(QIODevice::ReadOnly)) return {};
-      const uchar* data = file.map(0, file.size());
-      const QByteArray read = data ? QByteArray() : file.readAll();
-      if (!data) data = reinterpret_cast<const uchar*>(read.constData());
-      decoded = Turbo_Jpeg_Decode(data, file.size(), eighths);
+      decoded = Jpeg_Decode_Scaled(path, eighths, scaled, clip);
     }
-    if (!decoded.isNull()) {
-      if (decoded.size() == scaled && clip == whole) return decoded.convertToFormat(QImage::Format_RGB32);
-      return Pictures::Area_Scaled(decoded, scaled, clip);
-    }
-    // TurboJPEG refused it: Qt's reader may still know it.
+    if (!decoded.isNull()) return decoded;
+    // libjpeg refused it: Qt's reader may still know it.
   }
   // Qt's readers decode the whole picture (a JPEG at its own size only the rows of the part), and
   // the program scales it: Qt's own scaling would borrow threads from the application's pool.

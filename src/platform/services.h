@@ -1,6 +1,7 @@
 // The seams between the program's logic and everything outside it: message boxes, the end of the
-// program, picture decoding, the file system, music, the file dialogs, the desktop's shell, the
-// directory queries and the random generator, and the navigator between the windows. Each is a
+// program, picture decoding, the file system and the disk under a saved file, music, the file
+// dialogs, the desktop's shell and screen saver, the directory queries and the random generator,
+// and the navigator between the windows. Each is a
 // small interface with the real Qt implementation installed by default (the navigator is installed
 // by the program itself); tests put fakes in place with Services::Guard. The seams that the rules
 // take themselves are declared in core (core/seams/seam_types.h).
@@ -20,6 +21,7 @@
 #include "core/seams/seam_types.h"
 #include "platform/navigator.h"
 
+class QDBusConnection;
 class QWidget;
 
 namespace Platform {
@@ -125,6 +127,20 @@ class ShellSeam {
   virtual bool Open_Url(const QString& url) = 0;
 };
 
+// A request that the screen stay awake; dropping it ends the request.
+class Awake_Hold {
+ public:
+  virtual ~Awake_Hold() = default;
+};
+
+class ScreenSaverSeam {
+ public:
+  virtual ~ScreenSaverSeam() = default;
+  // Asks the desktop not to blank the screen or start its screen saver until the hold is dropped.
+  // Never fails and never waits: where no desktop service listens, the hold does nothing.
+  virtual std::unique_ptr<Awake_Hold> Keep_Awake(const QString& reason) = 0;
+};
+
 // The one holder of the seams: each accessor gives the seam in use, the real implementation unless
 // a Guard has put another in its place.
 class Services {
@@ -133,11 +149,13 @@ class Services {
   static ProgramSeam& Program();
   static PictureLoaderSeam& Pictures();
   static FileSystemSeam& Files();
+  static DiskSeam& Disk();
   static RandomSeam& Random();
   static MusicSeam& Music();
   static DirectorySeam& Directories();
   static FileDialogSeam& File_Dialogs();
   static ShellSeam& Shell();
+  static ScreenSaverSeam& Screen_Saver();
   // How the windows reach each other; the program installs its own at its start (app/main.cpp).
   static Platform::Navigator& Navigator();
 
@@ -156,11 +174,13 @@ class Services {
     Guard& program(ProgramSeam& seam);
     Guard& pictures(PictureLoaderSeam& seam);
     Guard& files(FileSystemSeam& seam);
+    Guard& disk(DiskSeam& seam);
     Guard& random(RandomSeam& seam);
     Guard& music(MusicSeam& seam);
     Guard& directories(DirectorySeam& seam);
     Guard& file_dialogs(FileDialogSeam& seam);
     Guard& shell(ShellSeam& seam);
+    Guard& screen_saver(ScreenSaverSeam& seam);
     Guard& navigator(Platform::Navigator& seam);
 
    private:
@@ -173,9 +193,14 @@ class Services {
 // The real implementations, for tests that exercise them directly.
 std::unique_ptr<PictureLoaderSeam> Make_Qt_Picture_Loader();
 std::unique_ptr<FileSystemSeam> Make_Qt_File_System();
+std::unique_ptr<DiskSeam> Make_Posix_Disk();
 std::unique_ptr<FileDialogSeam> Make_Qt_File_Dialogs();
 std::unique_ptr<ShellSeam> Make_Qt_Shell();
 std::unique_ptr<MusicSeam> Make_Sdl_Music();
 std::unique_ptr<DirectorySeam> Make_Posix_Directories();
+// The desktop's screen-saver service (org.freedesktop.ScreenSaver) on the session bus, which is
+// connected at the first hold; or on the bus `bus`.
+std::unique_ptr<ScreenSaverSeam> Make_DBus_Screen_Saver();
+std::unique_ptr<ScreenSaverSeam> Make_DBus_Screen_Saver(const QDBusConnection& bus);
 
 }  // namespace Platform

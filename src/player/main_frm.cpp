@@ -14,6 +14,7 @@
 #include "core/play/form_ratio.h"
 #include "core/play/shuffle.h"
 #include "core/show_file/show_file.h"
+#include "core/show_file/show_paths.h"
 #include "platform/general.h"
 #include "player/mouse.h"
 #include "player/picture_box.h"
@@ -137,7 +138,7 @@ void Main_Frm::showEvent(QShowEvent* event) {
 void Main_Frm::Load_Show() {
   if (leaving_) return;
   Player_Reader reader(*this);
-  const ShowFile::Scan_Result result = ShowFile::Scan(File_Path_Txt, reader);
+  const ShowFile::Scan_Result result = ShowFile::Read(File_Path_Txt, reader);
   if (!result.ok()) {
     StopPlay();
     Mouse::ShowMouse(true);
@@ -156,6 +157,7 @@ void Main_Frm::Load_Show() {
   Show_Pics();
   if (leaving_) return;
   Switch_Timer1(true);
+  Keep_Screen_Awake();
   // The show's music, when it has some and its file is there.
   if (!General::MusicPath.isEmpty() && General::UseMusic != 0 &&
       General::FileExists(General::MusicPath)) {
@@ -172,6 +174,7 @@ void Main_Frm::Exit_Show() {
     return;
   }
   leaving_ = true;
+  Keep_Screen_Awake();
   pictures_->Want({});  // no decode is waited for
   Switch_Timer1(false);
   StopPlay();
@@ -195,6 +198,7 @@ void Main_Frm::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  awake_.reset();
   Switch_Timer1(false);
   Hotkeys_Timer.stop();
   Hide_Mouse_Timer.stop();
@@ -362,6 +366,16 @@ void Main_Frm::Toggle_Pause() {
     Switch_Timer1(true);
     if (MessageOn) Paused_lbl->hide();
   }
+  Keep_Screen_Awake();
+}
+
+void Main_Frm::Keep_Screen_Awake() {
+  const bool playing = show_loaded_ && !Paused && !leaving_;
+  if (!playing) {
+    awake_.reset();
+  } else if (!awake_) {
+    awake_ = Services::Screen_Saver().Keep_Awake(QStringLiteral("Playing a slide show"));
+  }
 }
 
 void Main_Frm::Search_Here() {
@@ -372,6 +386,7 @@ void Main_Frm::Search_Here() {
   const QString folder = General::GetFolder(shown ? List2.at(Cursor.CurrentIndex) : QString());
   if (!folder.isEmpty() && !General::FolderExists(folder)) return;
   leaving_ = true;
+  Keep_Screen_Awake();
   pictures_->Want({});
   Switch_Timer1(false);
   StopPlay();
@@ -464,6 +479,7 @@ void Main_Frm::User_Step(bool forward) {
   }
   Paused = false;
   Paused_lbl->hide();
+  Keep_Screen_Awake();
   if (List2.size() == 1) return;
   Switch_Timer1(false);
   Run_Step(forward ? Play_Steps::Kind::Forward : Play_Steps::Kind::Back);

@@ -93,6 +93,8 @@ class Main_Frm : public QWidget {
   void Exit_Show();
   void Toggle_FullScreen();
   void Toggle_Pause();
+  // Holds the screen awake while the show plays (loaded, not paused, not left), and only then.
+  void Keep_Screen_Awake();
   void Search_Here();
   void Center_Form();
   void SetTopMostWindow(bool topmost);
@@ -154,4 +156,5 @@ class Main_Frm : public QWidget {
   QList<Picture_Key> ready_meanwhile_;  // pictures that came while a box waited
   // What was asked for while a box waited: closing the window, or leaving the show.
   enum class After_Box { Nothing, Close, Leave } after_box_ = After_Box::Nothing;
+  std::unique_ptr<Platform::Awake_Hold> awake_;  // the screen is kept awake while held
 };

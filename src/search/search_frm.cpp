@@ -155,7 +155,7 @@ bool Search_Frm::Save_Temp_File() {
   // The folder window's options: the open window's, or as the settings hold them.
   const ShowFile::Options options = Services::Navigator().Folder_Options();
   const QString run_file = General::Run_File_Path();
-  if (!ShowFile::Write(run_file, options, List1)) {
+  if (!ShowFile::Write(Services::Disk(), run_file, options, List1)) {
     Services::MsgBox().MsgBox(QStringLiteral("Could not write the file\r\n\r\n") + run_file,
                               Platform::vbCritical, QStringLiteral("Slide Show"));
     Stopped(1);

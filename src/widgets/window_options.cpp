@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 
 #include "widgets/folder_list.h"
@@ -17,8 +18,11 @@ void Show_Delay(const QAbstractSlider& scroll, QLabel& label) {
 QSize Outer_Size(const QWidget& window) { return window.size() + Sizable_Frame; }
 
 void Restore_Window_Size(QWidget& window, const Settings::Key& width, const Settings::Key& height) {
-  const auto outer = Settings::Restore_Window_Size(width, height);
+  auto outer = Settings::Restore_Window_Size(width, height);
   if (!outer) return;
+  // No larger than the screen's work area, whatever was saved (a window once wider than this
+  // screen, or a value written by hand).
+  if (const QScreen* screen = window.screen()) *outer = outer->boundedTo(screen->availableSize());
   // The width first, then the height; the window's own limits apply to each.
   window.resize(outer->width() - Sizable_Frame.width(), window.height());
   window.resize(window.width(), outer->height() - Sizable_Frame.height());

@@ -32,8 +32,8 @@ inline constexpr QSize Sizable_Frame{8, 34};
 
 // The window's outer size in the design's sense (its client size plus the frame), in pixels.
 QSize Outer_Size(const QWidget& window);
-// Gives the window the outer size saved under the two keys, when both are non-zero; otherwise it
-// keeps its size.
+// Gives the window the outer size saved under the two keys, when both are non-zero, but no larger
+// than its screen's work area; otherwise it keeps its size.
 void Restore_Window_Size(QWidget& window, const Settings::Key& width, const Settings::Key& height);
 // Saves the window's outer size under the two keys.
 void Save_Window_Size(const QWidget& window, const Settings::Key& width, const Settings::Key& height);

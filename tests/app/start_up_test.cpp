@@ -114,7 +114,7 @@ TEST_F(StartUp, ACommandLineShowEndsWithTheProgramAndWritesNoSettings) {
   ASSERT_TRUE(QFile(picture).open(QIODevice::WriteOnly));
   pictures.Add(picture, {40, 30});
   const QString show = dir.filePath("show.sli");
-  ASSERT_TRUE(ShowFile::Write(show, {}, {picture}));
+  ASSERT_TRUE(ShowFile::Write(Platform::Services::Disk(), show, {}, {picture}));
   for (const QString& arg : {show, tree}) {
     for (const char* app : {Settings::App_Vistabel, Settings::App_Maker})
       QFile::remove(Settings::Store_File(app));
@@ -132,6 +132,91 @@ TEST_F(StartUp, ACommandLineShowEndsWithTheProgramAndWritesNoSettings) {
     EXPECT_FALSE(QFile::exists(Settings::Store_File(Settings::App_Vistabel))) << arg.toStdString();
     EXPECT_FALSE(QFile::exists(Settings::Store_File(Settings::App_Maker))) << arg.toStdString();
   }
+}
+
+// A picture named on the command line plays the pictures of its folder, from that picture round
+// to the one before it, with the folder window's options; a picture is told by its header or by
+// its name, but a ".sli" file, and any file the player can play as a show, is played as a show.
+TEST_F(StartUp, APictureArgumentPlaysItsFolderFromThatPicture) {
+  const QString pics = dir.filePath("pics"), other = dir.filePath("other");
+  ASSERT_TRUE(QDir().mkpath(pics + "/sub") && QDir().mkpath(other));
+  auto make = [&](const QString& path, const QByteArray& bytes, bool picture) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    if (picture) pictures.Add(path, {40, 30});
+  };
+  // A picture's header holds NUL bytes, and line ends enough for the nine option lines.
+  static const char header[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\n\n\n\n\n\n\n\n\n\n";
+  const QByteArray png(header, sizeof header - 1);
+  for (const char* name : {"a.jpg", "B.png", "c.webp", "d.gif", "photo", "sub/x.jpg"})
+    make(pics + "/" + name, png, true);
+  make(pics + "/notes.txt", "text\n", false);
+  make(other + "/list.jpg",  // a show, named as a picture
+       "Strech=True\r\nRatio=0\r\nShuff=0\r\nDelay=5\r\nBackCol=255\r\nLoop=1\r\nMessage=0\r\n"
+       "UseMusic=0\r\nMusic=\r\n/p/x.jpg\r\n", false);
+  pictures.Add("/p/x.jpg", {40, 30});
+  make(other + "/short.jpg", "just\ntext\n", false);  // neither a show nor a readable picture
+  make(other + "/z.gif", png, true);
+  make(other + "/pic.SLI", png.left(16), true);  // a picture named as a show file
+  Settings::Save_Truth(Settings::Display_Mode, false);  // "Strech to Fullscreen"
+  Settings::Save_Whole(Settings::Delay, 0);
+  Settings::Save_Whole(Settings::Loop, 1);
+  const QString run = General::Run_File_Path();
+  auto in = [](const QString& folder, const QStringList& names) {
+    QStringList full;
+    for (const QString& name : names) full << folder + "/" + name;
+    return full;
+  };
+  const struct {
+    QString argument;
+    QString played;
+    QStringList list;
+  } cases[] = {
+      {pics + "/c.webp", run, in(pics, {"c.webp", "d.gif", "a.jpg", "B.png"})},
+      {"\"" + pics + "/photo\"", run, in(pics, {"photo", "a.jpg", "B.png", "c.webp", "d.gif"})},
+      {pics + "/sub/../a.jpg", run, in(pics, {"a.jpg", "B.png", "c.webp", "d.gif"})},
+      {other + "/short.jpg", run, in(other, {"short.jpg", "z.gif", "list.jpg"})},
+      {other + "/list.jpg", other + "/list.jpg", {"/p/x.jpg"}},
+  };
+  for (const auto& c : cases) {
+    program.last_window_closed = 0;
+    EXPECT_EQ(General::Start_Up(c.argument), -1);
+    ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Main));
+    Main_Frm* player = Forms::Main();
+    Flush_Events();
+    EXPECT_EQ(player->File_Path_Txt, c.played) << c.argument.toStdString();
+    EXPECT_EQ(player->Origin, Platform::Show_Origin::Command_Line);
+    EXPECT_EQ(player->List2, c.list) << c.argument.toStdString();
+    EXPECT_TRUE(player->isVisible()) << c.argument.toStdString();
+    // The folder window's options, or the show file's own.
+    EXPECT_EQ(player->Timer1.isActive(), c.played != run);
+    EXPECT_TRUE(player->StrechOn && player->LoopOn);
+    QTest::keyClick(player, Qt::Key_Escape);
+    Flush_Events();
+    EXPECT_EQ(Forms::Loaded_Count(), 0);
+    EXPECT_EQ(program.last_window_closed, 1);
+  }
+  EXPECT_TRUE(msg.shown.isEmpty());
+  EXPECT_TRUE(program.end_codes.isEmpty());
+
+  // A ".sli" file is a show file whatever it holds.
+  EXPECT_EQ(General::Start_Up(other + "/pic.SLI"), -1);
+  Flush_Events();
+  EXPECT_EQ(msg.shown, QList<Fakes::Message>({{"Error, Invaild File!", 16, "Slide Show"}}));
+  EXPECT_EQ(program.end_codes, QList<int>{1});
+  TearDown();
+
+  // With "Shuffle": the picture first, the others in some order after it. (A picture without a
+  // picture's name is in the folder's show only when it is the one named.)
+  Settings::Save_Whole(Settings::Shuffle, 1);
+  EXPECT_EQ(General::Start_Up(pics + "/d.gif"), -1);
+  Flush_Events();
+  QStringList list = Forms::Main()->List2;
+  EXPECT_EQ(list.takeFirst(), pics + "/d.gif");
+  list.sort();
+  EXPECT_EQ(list, in(pics, {"B.png", "a.jpg", "c.webp"}));
+  EXPECT_TRUE(Bytes_Of(run).contains("\r\nShuff=0\r\n"));
 }
 
 }  // namespace

@@ -57,6 +57,16 @@ wait_end() {
   kill -KILL "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; status=timeout
   return 1
 }
+# Whether colour $1 is within a few steps of colour $2 (#rrggbb each; JPEG and WebP are lossy).
+close_to() {
+  local i a b
+  [[ $1 =~ ^#[0-9a-f]{6}$ ]] || return 1
+  for i in 1 3 5; do
+    a=$((16#${1:i:2})); b=$((16#${2:i:2}))
+    (( a - b > 8 || b - a > 8 )) && return 1
+  done
+  return 0
+}
 # Saves the screen as $work/NAME.png, and into $E2E_SHOTS when that is set.
 shot() {
   "$tool" grab "$work/$1.png" >/dev/null

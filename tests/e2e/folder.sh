@@ -7,17 +7,6 @@ source "$(dirname "$0")/common.sh"
 vistabel=$1
 tool=$2
 
-# Whether colour $1 is within a few steps of colour $2 (#rrggbb each; JPEG is lossy).
-close_to() {
-  local i a b
-  [[ $1 =~ ^#[0-9a-f]{6}$ ]] || return 1
-  for i in 1 3 5; do
-    a=$((16#${1:i:2})); b=$((16#${2:i:2}))
-    (( a - b > 8 || b - a > 8 )) && return 1
-  done
-  return 0
-}
-
 # Waits until the screen's centre has the colour $1.
 centre() {
   local c=""

@@ -2,7 +2,7 @@
 # The main menu on a virtual screen (run under xvfb-run): started without an argument the program
 # shows only the menu's four buttons; Esc ends it; About comes and goes; the focused button is
 # remembered across a restart; a show file chosen in the open dialog is played and leaving it
-# brings the menu back; a broken settings file does no harm.
+# brings the menu back; a broken settings file does no harm, nor one that is a FIFO or read-only.
 #   menu.sh VISTABEL E2E_TOOL
 source "$(dirname "$0")/common.sh"
 vistabel=$1
@@ -107,5 +107,26 @@ for content in $'\x7fELF\x01[[[ no end\n=\n' $'[Settings]\nbtnFocus=abc\n'; do
   [[ ! -s $work/err5 ]] || fail "unexpected output: $(cat "$work/err5")"
 done
 grep -q '^btnFocus=0' "$store" && pass "the store is written afresh" || fail "store: $(cat "$store")"
+
+# 6. A FIFO, or a read-only file, in the settings file's place: the menu opens at once, the thing
+#    stays as it was, and one line on standard error says why.
+rm -f "$store"
+mkfifo "$store"
+printf '[Settings]\nbtnFocus=3\n' > "$work/locked.conf"
+chmod 400 "$work/locked.conf"
+for kind in FIFO read-only; do
+  [[ $kind == read-only ]] && { rm -f "$store"; cp -p "$work/locked.conf" "$store"; }
+  before=$(stat -c '%F %a %s %Y' "$store")
+  "$vistabel" 2>"$work/err6" & pid=$!
+  id=$(window Vistabel 20)
+  [[ -n $id ]] && pass "a $kind settings file: the menu opens" || fail "a $kind settings file: no menu"
+  [[ -n $id ]] && keys "$id" Escape
+  wait_end $pid 15
+  [[ $status == 0 ]] || fail "a $kind settings file: ended with '$status'"
+  [[ $(stat -c '%F %a %s %Y' "$store") == "$before" ]] && pass "a $kind settings file is left as it was" ||
+    fail "a $kind settings file is now $(stat -c '%F %a %s' "$store")"
+  [[ $(wc -l < "$work/err6") == 1 ]] && grep -q "$store" "$work/err6" &&
+    pass "one line says why the $kind settings file is not used" || fail "stderr: $(cat "$work/err6")"
+done
 
 finish

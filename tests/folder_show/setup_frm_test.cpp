@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 
 #include "core/options/show_options.h"
@@ -48,6 +50,7 @@ class Setup : public Window_Test {
 
 TEST_F(Setup, SavedSettingsComeBackAndDamagedOrMissingOnesGiveTheDefaults) {
   using namespace Settings;
+  const QSize screen = QGuiApplication::primaryScreen()->availableSize();
   const QStringList defaults = {"0", "1-", "5 Seconds", "1", "0", "1", "0", "0", "0",
                                 "0", "", "/", "Number of Files: 2", "359", "380"};
   struct Case {
@@ -65,6 +68,9 @@ TEST_F(Setup, SavedSettingsComeBackAndDamagedOrMissingOnesGiveTheDefaults) {
         "/Pics", "Number of Files: 2", QString::number(7005 / 15 - 8), "380"},
        0},
       {{{&WindowX, "6000"}, {&WindowY, "0"}, {&Colour, "-7"}}, defaults, 0},
+      // A saved width beyond the screen's gives a window as wide as the screen.
+      {{{&WindowX, "491505"}, {&WindowY, "9000"}},
+       defaults.mid(0, 13) + QStringList{QString::number(screen.width() - 8), "380"}, 0},
       {{{&Drive, "/"}, {&Path, "/gone/away"}}, defaults, 0},
       {{{&Drive, "/nowhere"}, {&Path, "/Pics"}}, defaults, 0},
       {{{&Drive, "/media/usb"}, {&Path, "/media/usb/x"}}, defaults, 1},

@@ -241,6 +241,31 @@ TEST_F(Maker, LayoutFollowsTheWidthTheHeightStaysAndWidthsNeverGoNegative) {
   EXPECT_LE(f->Toolbar1->widgetForAction(f->Button(10))->geometry().right(), f->width());
 }
 
+// The count beside "Pictures Loaded:" is drawn whole, clear of that label, for any list size.
+TEST_F(Maker, TheCountShowsWholeWithAHundredThousandEntries) {
+  Maker_Frm* f = Open();
+  for (int entries : {0, 7, 100000}) {
+    f->List1->clear();
+    for (int i = 0; i < entries; ++i) f->List1->addItem(QString());
+    f->Update_Count();
+    for (int width : {f->width(), 50}) {  // also at the narrowest the window allows
+      f->resize(width, f->height());
+      const QString shown = f->Label2->text();
+      ASSERT_EQ(shown, QString::number(entries));
+      const auto drawn = [](const QLabel* label) {  // where the label draws its text
+        const QRect area = label->contentsRect().adjusted(std::max(0, label->indent()), 0, 0, 0);
+        const QRect text = label->style()->itemTextRect(label->fontMetrics(), area, label->alignment(),
+                                                        true, label->text());
+        return text.translated(label->pos());
+      };
+      const QRect count = drawn(f->Label2);
+      EXPECT_TRUE(f->Label2->geometry().contains(count)) << entries << " at " << width;
+      EXPECT_GT(count.left(), drawn(f->Label1).right()) << entries << " at " << width;
+      EXPECT_LE(count.right(), f->width()) << entries << " at " << width;
+    }
+  }
+}
+
 TEST_F(Maker, SettingsAreRestoredAndSavedButNotTheList) {
   Save(Settings::Maker_Display_Mode, "False");
   Save(Settings::Maker_Delay, "12");
@@ -360,6 +385,17 @@ TEST_F(Maker, AFailedSaveSaysSoAndLeavesTheOldFile) {
   Click(f, "Save", "taken.sli");
   EXPECT_EQ(msg.shown, QList<Msg>({{"Error Saving!", 16, "Slide Show Maker"}}));
   EXPECT_TRUE(QFileInfo(Path("taken.sli")).isDir());
+  // A full disk that takes the bytes but refuses to flush them: no success, the old file stays.
+  Write_File(Path("show.sli"), "old");
+  Fakes::Disk full({.refuse_sync = true});
+  {
+    Platform::Services::Guard disk;
+    disk.disk(full);
+    Click(f, "Save", "show.sli");
+  }
+  EXPECT_EQ(msg.shown.last(), (Msg{"Error Saving!", 16, "Slide Show Maker"}));
+  EXPECT_EQ(msg.shown.size(), 2);
+  EXPECT_EQ(Bytes_Of(Path("show.sli")), "old");
   if (geteuid() != 0) {  // a folder that may not be written (ignored by the superuser)
     ASSERT_TRUE(QDir().mkpath(Path("locked")));
     Write_File(Path("locked/show.sli"), "old");
@@ -396,6 +432,24 @@ TEST_F(Maker, PathsComeBackUnchangedThroughSaveAndLoad) {
   EXPECT_TRUE(f->Music_Txt->isEnabled());
   EXPECT_FALSE(f->Button(2)->isChecked());
   EXPECT_EQ(f->Label2->text(), "4");
+}
+
+// A show file with relative paths loads as full paths from its own folder, and is saved so.
+TEST_F(Maker, RelativePathsOfALoadedShowAreTakenFromItsFolderAndSavedInFull) {
+  ASSERT_TRUE(QDir().mkpath(Path("shows")));
+  Write_File(Path("shows/rel.sli"),
+             "Strech=False\r\nRatio=0\r\nShuff=0\r\nDelay=5\r\nBackCol=0\r\nLoop=1\r\nMessage=1\r\n"
+             "UseMusic=1\r\nMusic=tunes/m.mp3\r\npics/a.jpg\r\n../b.gif\r\n/p/c.bmp\r\n\r\n");
+  Maker_Frm* f = Open();
+  Click(f, "Load", "shows/rel.sli");
+  const QStringList full{Path("shows/pics/a.jpg"), Path("b.gif"), "/p/c.bmp", ""};
+  EXPECT_EQ(f->Entries(), full);
+  EXPECT_EQ(f->Music_Txt->text(), Path("shows/tunes/m.mp3"));
+  Click(f, "Save", "again.sli", {Platform::vbNo});
+  ShowFile::Options options;
+  options.Loop = options.Message = options.UseMusic = true;
+  options.Music = Path("shows/tunes/m.mp3");
+  EXPECT_EQ(Bytes_Of(Path("again.sli")), ShowFile::Encode(options, full));
 }
 
 TEST_F(Maker, LoadingKeepsWhatItReadBeforeAFaultAndRoundsHalvesToEven) {

@@ -69,12 +69,12 @@ TEST_F(Tree, EveryFolderBeforeTheFoldersBelowItInListOrder) {
     QStringList pictures, dirs, collected_in;
   };
   const Case cases[] = {
-      {{"s.jpg", "notes.txt", "A/a.JPG", "A/A1/a1.gif", "A/A1/skip.png", "b/b.Bmp", "b/c.jpeg",
-        ".hidden/h.jpg", "A/.x.gif"},
-       {"A/empty", "c"}, "",
-       {"s.jpg", "A/a.JPG", "A/A1/a1.gif", "b/b.Bmp", "b/c.jpeg"},
+      {{"s.jpg", "notes.txt", "A/a.JPG", "A/A1/a1.gif", "A/A1/skip.tif", "b/b.Bmp", "b/c.jpeg",
+        ".hidden/h.jpg", "A/.x.gif", "A/A1/p.PNG", "c/w.webp"},
+       {"A/empty"}, "",
+       {"s.jpg", "A/a.JPG", "A/A1/a1.gif", "A/A1/p.PNG", "b/b.Bmp", "b/c.jpeg", "c/w.webp"},
        {"", "A", "A/A1", "A", "A/empty", "A", "", "b", "", "c", ""},
-       {"", "A", "A/A1", "b"}},
+       {"", "A", "A/A1", "b", "c"}},
       // A start folder without pictures, given with a trailing separator.
       {{"2/readme.txt", "2/x/one.gif", "2/x/y/two.jpg"}, {}, "2/",
        {"2/x/one.gif", "2/x/y/two.jpg"}, {"2", "2/x", "2/x/y", "2/x", "2"},

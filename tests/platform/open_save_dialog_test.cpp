@@ -134,6 +134,20 @@ TEST_F(Dialog, ParseMultiFileName) {
     EXPECT_EQ(count, c.count) << c.buffer.toStdString();
     EXPECT_EQ(d.FileName(), c.buffer.section(u'|', 0, 0));
   }
+  // No count past the largest: an overflow error, and the arguments and the name as they were.
+  d.FileName(Nuls("/p|a.jpg|b.jpg||"));
+  QString dir;
+  QStringList files{"x"};
+  std::int32_t count = std::numeric_limits<std::int32_t>::max() - 1;
+  try {
+    d.ParseMultiFileName(dir, files, count);
+    ADD_FAILURE() << "no error";
+  } catch (const Platform::Dialog_Error& e) {
+    EXPECT_EQ(e.Number, 6);
+  }
+  EXPECT_EQ(std::tuple(dir, files, count, d.FileName()),
+            std::tuple(QString(), QStringList{"x"}, std::numeric_limits<std::int32_t>::max() - 1,
+                       Nuls("/p|a.jpg|b.jpg||")));
 }
 
 TEST_F(Dialog, DesignSettingsAreStoredWithoutTheirDefaults) {

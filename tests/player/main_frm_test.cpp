@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -106,6 +107,30 @@ TEST_F(Player, OptionsOfTheFileReachThePlayer) {
   EXPECT_TRUE(f->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
+// Relative paths in a show file lead from the show file's folder, wherever the program runs from
+// and however the show file itself was named; full paths and empty lines stay as they are.
+TEST_F(Player, RelativePathsAreTakenFromTheShowFilesFolder) {
+  ASSERT_TRUE(QDir(dir.path()).mkpath("shows/elsewhere"));
+  const QString shows = dir.filePath("shows");
+  const QStringList lines{"pics/a.jpg", "./../b.jpg", "/p/c.jpg", "", "x/../d e.jpg"};
+  const QStringList expected{shows + "/pics/a.jpg", dir.path() + "/b.jpg", "/p/c.jpg", "",
+                             shows + "/d e.jpg"};
+  pictures.Add(expected[0], {40, 30});
+  Show_File(Options("False", "0", "1", "5", "0", "0", "1", "1", "music/m.mp3") + lines,
+            "shows/rel.sli");
+  const QString working = QDir::currentPath();
+  for (const QString& from : {shows + "/elsewhere", dir.path()}) {
+    ASSERT_TRUE(QDir::setCurrent(from));
+    Main_Frm* f = Play(from == dir.path() ? "shows/rel.sli" : shows + "/rel.sli");
+    QDir::setCurrent(working);
+    EXPECT_EQ(f->List2, expected) << from.toStdString();
+    EXPECT_EQ(f->CurrentFile, expected[0]);
+    EXPECT_EQ(General::MusicPath, shows + "/music/m.mp3");
+    Close(player);
+    Flush_Events();
+  }
+}
+
 TEST_F(Player, UnloadablePicturesAreSkippedInTheDirectionOfTravel) {
   for (QString p : {"/p/1.jpg", "/p/3.jpg", "/p/4.jpg"}) pictures.Add(p, {40, 30});
   pictures.undecodable.insert("/p/4.jpg");  // header fine, decoding fails
@@ -169,7 +194,7 @@ TEST_F(Player, RunFileIsDeletedOnlyWhenLeavingByTheUsersStepOrAFailure) {
   {
     // The timer passing the end leaves the run file in place.
     ShowFile::Options o;
-    ASSERT_TRUE(ShowFile::Write(run, o, {"/p/1.jpg", "/p/2.jpg"}));
+    ASSERT_TRUE(ShowFile::Write(Platform::Services::Disk(), run, o, {"/p/1.jpg", "/p/2.jpg"}));
     Main_Frm* f = Play(run);
     f->Timer1_Timer();
     f->Timer1_Timer();

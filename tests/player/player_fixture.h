@@ -23,7 +23,8 @@ inline void settle_decodes() {
 class Player : public ::testing::Test {
  protected:
   Player() {
-    seams.msg_box(msg).program(program).pictures(pictures).music(music).navigator(navigator);
+    seams.msg_box(msg).program(program).pictures(pictures).music(music).navigator(navigator)
+        .screen_saver(screen_saver);
   }
   void SetUp() override {
     General::UseMusic = 0;
@@ -71,6 +72,7 @@ class Player : public ::testing::Test {
   Fakes::Files files;
   Fakes::Music music;
   Fakes::Navigator navigator;
+  Fakes::Screen_Saver screen_saver;
   QPointer<Main_Frm> player;
   Platform::Services::Guard seams;
 };

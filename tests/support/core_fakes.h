@@ -1,12 +1,18 @@
-// Fakes of the seams that the rules take themselves (core/seams/seam_types.h): a random draw and
-// a folder tree in memory. They record what was asked and answer as scripted.
+// Fakes of the seams that the rules take themselves (core/seams/seam_types.h): a random draw, a
+// folder tree in memory and a disk that fills up. They record what was asked and answer as
+// scripted.
 #pragma once
+
+#include <unistd.h>
 
 #include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
+#include <cerrno>
 #include <functional>
+#include <limits>
 #include <vector>
 
 #include "core/seams/seam_types.h"
@@ -86,6 +92,38 @@ class Directories final : public Platform::DirectorySeam {
   QStringList volumes{QStringLiteral("/")};
   QStringList listed;                           // every folder listed, in order
   std::function<void(const QString&)> on_list;  // runs as a folder is listed
+};
+
+// The system's disk under a saved file, which fills up after `room` bytes (the write that goes
+// beyond it writes what fits, the next one fails as a full disk does), takes at most `piece`
+// bytes a write, and refuses the sync when asked to.
+struct Disk_Script {
+  std::size_t room = std::numeric_limits<std::size_t>::max();
+  std::size_t piece = std::numeric_limits<std::size_t>::max();
+  bool refuse_sync = false;
+};
+class Disk final : public Platform::DiskSeam {
+ public:
+  explicit Disk(Disk_Script script = {}) : script(script) {}
+  long Write(int fd, const char* data, std::size_t size) override {
+    if (script.room == 0) {
+      errno = ENOSPC;
+      return -1;
+    }
+    const long written = ::write(fd, data, std::min({size, script.room, script.piece}));
+    if (written > 0) script.room -= static_cast<std::size_t>(written);
+    return written;
+  }
+  bool Sync(int fd) override {
+    ++syncs;
+    if (script.refuse_sync) {
+      errno = EIO;
+      return false;
+    }
+    return ::fsync(fd) == 0;
+  }
+  Disk_Script script;
+  int syncs = 0;
 };
 
 }  // namespace Fakes

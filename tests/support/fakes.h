@@ -233,6 +233,23 @@ class Shell final : public Platform::ShellSeam {
   bool opens = true;
 };
 
+// The desktop's screen saver: counts the holds that keep the screen awake now.
+class Screen_Saver final : public Platform::ScreenSaverSeam {
+ public:
+  std::unique_ptr<Platform::Awake_Hold> Keep_Awake(const QString&) override {
+    ++held;
+    return std::make_unique<Hold>(held);
+  }
+  int held = 0;
+
+ private:
+  struct Hold final : Platform::Awake_Hold {
+    explicit Hold(int& count) : count_(count) {}
+    ~Hold() override { --count_; }
+    int& count_;
+  };
+};
+
 // The navigator between the windows: records each request as a line ("play FILE from ORIGIN",
 // "search FOLDER from ORIGIN", "show WINDOW", "ended ORIGIN", "menu closed") and gives the folder
 // window's options as scripted.

@@ -31,7 +31,8 @@ Places Make_Design() {
   p[Dir1] = Twips(120, 1080, 3015, 1665);
   p[Drive1] = Twips(120, 720, 3015, 315);
   p[File1] = Twips(3240, 720, 2775, 1650);
-  p[Label2] = Twips(1395, 6885, 375, 255);
+  // The count runs from just after "Pictures Loaded:" to the thumbnail switch, room for any count.
+  p[Label2] = Twips(1395, 6885, 2715, 255);
   p[Label1] = Twips(195, 6885, 1215, 255);
   p[Image1] = Twips(3960, 5220, 2055, 1590);
   p[Image2] = p[Image1];
@@ -54,7 +55,8 @@ Places Arrange(int outer_width, int shift) {
   auto widen = [&](Control c) { p[c].setWidth(std::max(0, p[c].width() + delta)); };
   for (Control c : {Colour_Fra, File1, Add_Btn, Image1, Image2, Check1, cmdUp, cmdDown})
     move_right(c);
-  for (Control c : {List1, Dir1, Drive1, Music_Fra, Music_Txt, Delay_Lbl, Delay_Scroll}) widen(c);
+  for (Control c : {List1, Dir1, Drive1, Music_Fra, Music_Txt, Delay_Lbl, Delay_Scroll, Label2})
+    widen(c);
   // The delay frame ends 120 twips left of the colour frame; the "..." button stays 420 twips
   // inside the music frame's right edge.
   p[Delay_Fra].setWidth(

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace Pictures {
@@ -99,13 +100,16 @@ void Pass_Row(const uchar* in, const Spans& columns, int w, std::uint16_t* line)
 
 }  // namespace
 
-QImage Area_Scaled(const QImage& source, QSize scaled, QRect clip) {
-  if (source.isNull() || scaled.isEmpty()) return {};
+namespace {
+
+// The scaling itself, over rows handed over top to bottom by `row` (three bytes a pixel with
+// `rgb`, else 32-bit pixels in `format`); `convert` turns a row of another format into `format`.
+QImage Scale(QSize source, bool rgb, QImage::Format format, const std::function<const uchar*(int)>& row,
+             QSize scaled, QRect clip) {
+  if (source.isEmpty() || scaled.isEmpty()) return {};
   const QRect whole(QPoint(0, 0), scaled);
   clip = clip.isEmpty() ? whole : clip.intersected(whole);
   if (clip.isEmpty()) return {};
-  const QImage::Format format =
-      source.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
   QImage out(clip.size(), format);
   if (out.isNull()) return {};
 
@@ -117,22 +121,17 @@ QImage Area_Scaled(const QImage& source, QSize scaled, QRect clip) {
   const int ring = int(std::ceil(double(source.height()) / scaled.height())) + 2;
   std::vector<std::uint16_t> passed(size_t(ring) * w * 4);
   std::vector<int> held(ring, -1);
-  QImage converted;  // one source row in the working format, for sources in other formats
-  // Three bytes a pixel are read as they are (the result's channel order assumes little-endian).
-  const bool rgb = source.format() == QImage::Format_RGB888 && QSysInfo::ByteOrder == QSysInfo::LittleEndian;
 
   auto horizontal = [&](int y) -> const std::uint16_t* {
     std::uint16_t* line = passed.data() + size_t(y % ring) * w * 4;
     if (held[y % ring] == y) return line;
+    const uchar* in = row(y);
+    if (!in) return nullptr;
     held[y % ring] = y;
-    if (rgb) {
-      Pass_Row<true>(source.constScanLine(y), columns, w, line);
-    } else if (source.format() == format) {
-      Pass_Row<false>(source.constScanLine(y), columns, w, line);
-    } else {
-      converted = source.copy(0, y, source.width(), 1).convertToFormat(format);
-      Pass_Row<false>(converted.constScanLine(0), columns, w, line);
-    }
+    if (rgb)
+      Pass_Row<true>(in, columns, w, line);
+    else
+      Pass_Row<false>(in, columns, w, line);
     return line;
   };
 
@@ -142,6 +141,7 @@ QImage Area_Scaled(const QImage& source, QSize scaled, QRect clip) {
     const std::uint32_t* wt = rows.weights.data() + rows.at[y];
     for (int k = 0; k < rows.count[y]; ++k) {
       const std::uint16_t* line = horizontal(rows.first[y] + k);
+      if (!line) return {};
       const std::uint32_t weight = wt[k];
       for (size_t i = 0; i < sum.size(); ++i) sum[i] += line[i] * weight;
     }
@@ -149,6 +149,31 @@ QImage Area_Scaled(const QImage& source, QSize scaled, QRect clip) {
     for (size_t i = 0; i < sum.size(); ++i) dst[i] = uchar(sum[i] >> (kBits + 8));
   }
   return out;
+}
+
+// Three bytes a pixel are read as they are where the result's channel order allows it.
+bool Rgb_As_Is() { return QSysInfo::ByteOrder == QSysInfo::LittleEndian; }
+
+}  // namespace
+
+QImage Area_Scaled(const QImage& source, QSize scaled, QRect clip) {
+  if (source.isNull()) return {};
+  const QImage::Format format =
+      source.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+  const bool rgb = source.format() == QImage::Format_RGB888 && Rgb_As_Is();
+  QImage converted;  // one source row in the working format, for sources in other formats
+  return Scale(source.size(), rgb, format,
+               [&](int y) -> const uchar* {
+                 if (rgb || source.format() == format) return source.constScanLine(y);
+                 converted = source.copy(0, y, source.width(), 1).convertToFormat(format);
+                 return converted.constScanLine(0);
+               },
+               scaled, clip);
+}
+
+QImage Area_Scaled_Rows(QSize source, const Rgb_Rows& rows, QSize scaled, QRect clip) {
+  if (!Rgb_As_Is()) return {};
+  return Scale(source, true, QImage::Format_RGB32, rows, scaled, clip);
 }
 
 }  // namespace Pictures

@@ -1,6 +1,6 @@
 // The seams that the program's rules take as they are, declared here so that the rules need
 // nothing from the platform layer: what to decode of a picture, a folder's listing and the directory
-// queries, and the random draw. The platform layer implements them over Qt and the system and holds
+// queries, the random draw, and the disk under a file being saved. The platform layer implements them over Qt and the system and holds
 // them in Services with the other seams; tests give the rules fakes directly.
 #pragma once
 
@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <cstddef>
 
 namespace Platform {
 
@@ -54,6 +55,18 @@ class DirectorySeam {
   virtual Folder_Listing List_Folder(const QString& folder) = 0;
   // The mounted, ready volumes that hold the user's files, as their root paths, the root first.
   virtual QStringList Volumes() = 0;
+};
+
+// The calls that put a saved file's bytes on the disk: a full or failing disk makes either fail,
+// the write at once or only the sync, when the system wrote the data back later. Both work on an
+// open file descriptor and set errno on failure.
+class DiskSeam {
+ public:
+  virtual ~DiskSeam() = default;
+  // Writes up to `size` bytes: the number written, or -1.
+  virtual long Write(int fd, const char* data, std::size_t size) = 0;
+  // Flushes what was written to the disk itself; false when the disk refused it.
+  virtual bool Sync(int fd) = 0;
 };
 
 }  // namespace Platform

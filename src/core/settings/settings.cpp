@@ -1,17 +1,25 @@
 #include "core/settings/settings.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QLocale>
+#include <QSet>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <limits>
 
 namespace Settings {
@@ -71,15 +79,79 @@ bool Readable(const QSettings& store) {
 }  // namespace
 
 QString Store_File(const QString& app_name) {
-  return QSettings(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(Organisation),
-                   app_name)
-      .fileName();
+  // Where QSettings keeps the user's file of the organisation and application.
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+         QString::fromLatin1(Organisation) + u'/' + app_name + QStringLiteral(".conf");
 }
+
+namespace {
+
+// What the settings file is. Only an absent file or a regular one that the user may write, of
+// at most Max_Store_Bytes, is ever opened: anything else is left as it is, unread.
+enum class Store_State { Absent, Usable, Not_A_File, Read_Only, Too_Large, Unreachable };
+
+constexpr qint64 Max_Store_Bytes = 1024 * 1024;
+
+struct Store_Check {
+  Store_State state = Store_State::Absent;
+  int error = 0;       // for Unreachable
+  QString identity;    // what is in the file's place (its node and kind), to tell it apart
+};
+
+Store_Check Check_Store(const QString& file) {
+  const QByteArray name = QFile::encodeName(file);
+  struct stat st {};
+  if (::lstat(name.constData(), &st) != 0)
+    return {errno == ENOENT ? Store_State::Absent : Store_State::Unreachable, errno, {}};
+  Store_Check check{Store_State::Usable, 0,
+                    QStringLiteral("%1:%2:%3").arg(st.st_dev).arg(st.st_ino).arg(st.st_mode)};
+  // A link counts as what it leads to; a link that leads nowhere is no file.
+  const bool leads = ::stat(name.constData(), &st) == 0;
+  if (leads) check.identity += QStringLiteral(" %1:%2:%3").arg(st.st_dev).arg(st.st_ino).arg(st.st_mode);
+  if (!leads || !S_ISREG(st.st_mode)) {
+    check.state = Store_State::Not_A_File;
+  } else if (st.st_size > Max_Store_Bytes) {
+    check.state = Store_State::Too_Large;
+  } else if (!(st.st_mode & S_IWUSR) || ::access(name.constData(), W_OK) != 0) {
+    // Read-only: without its owner's write permission (the read-only mark), or not writable by
+    // the user (even where the superuser could write it).
+    check.state = Store_State::Read_Only;
+  }
+  return check;
+}
+
+// Whether the settings file may be read and written. When it may not, says why in one line on
+// standard error, once for each thing found in the file's place.
+bool Usable(const QString& file, const Store_Check& check) {
+  const char* why = "";
+  switch (check.state) {
+    case Store_State::Usable: return true;
+    case Store_State::Absent: return false;
+    case Store_State::Not_A_File: why = "is not a regular file"; break;
+    case Store_State::Read_Only: why = "is read-only"; break;
+    case Store_State::Too_Large: why = "is larger than 1 MB"; break;
+    case Store_State::Unreachable: why = std::strerror(check.error); break;
+  }
+  static QSet<QString> told;
+  const QString key = file + u'\n' + check.identity + u'\n' + QString::number(static_cast<int>(check.state));
+  if (!told.contains(key)) {
+    told.insert(key);
+    std::fprintf(stderr,
+                 "vistabel: the settings file %s %s: it is left as it is, the defaults are used and "
+                 "nothing is saved\n",
+                 QFile::encodeName(file).constData(), why);
+    std::fflush(stderr);
+  }
+  return false;
+}
+
+}  // namespace
 
 QString GetSetting(const QString& app_name, const QString& section, const QString& key,
                    const QString& default_text) {
-  QSettings store(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(Organisation),
-                  app_name);
+  const QString file = Store_File(app_name);
+  if (!Usable(file, Check_Store(file))) return default_text;
+  QSettings store(file, QSettings::IniFormat);
   // A store that cannot be read as a whole gives the defaults, not half of its values.
   if (!Readable(store)) return default_text;
   const QVariant value = store.value(Address(section, key));
@@ -93,28 +165,29 @@ QString GetSetting(const QString& app_name, const QString& section, const QStrin
 void SaveSetting(const QString& app_name, const QString& section, const QString& key,
                  const QString& text) {
   const QString file = Store_File(app_name);
-  {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope,
-                    QString::fromLatin1(Organisation), app_name);
+  Store_Check check = Check_Store(file);
+  if (check.state == Store_State::Usable) {
+    QSettings store(file, QSettings::IniFormat);
     if (!Readable(store)) {
       // A file that is not a settings file cannot be updated in place: keep it beside the store
       // for the user and start a fresh one.
       const QString aside = file + QStringLiteral(".unreadable");
       QFile::remove(aside);
       if (!QFile::rename(file, aside)) QFile::remove(file);
+      check = Check_Store(file);
     }
   }
-  if (!QFileInfo::exists(file)) {
+  if (check.state == Store_State::Absent) {
     // Created private, so that no value is ever readable by others, not even for a moment.
     QDir().mkpath(QFileInfo(file).absolutePath());
     QFile create(file);
     if (create.open(QIODevice::WriteOnly | QIODevice::NewOnly, Private)) create.close();
+    check = Check_Store(file);
   }
-  QSettings store(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(Organisation),
-                  app_name);
+  if (!Usable(file, check)) return;
+  QSettings store(file, QSettings::IniFormat);
   store.setValue(Address(section, key), text);
   store.sync();
-  QFile::setPermissions(file, Private);
 }
 
 // ---- the keys ----

@@ -1,7 +1,7 @@
 // The settings store: the user's last choices, kept between runs as text values addressed by an
 // application name, the section "Settings" and a key. Here it is an INI file per application in the
-// user's configuration folder (QSettings, user scope, organisation "Vistabel"), readable by the
-// user only. This file also holds the table of every key of both applications, with its encoding
+// user's configuration folder (where QSettings keeps the user's file of the organisation
+// "Vistabel"), created readable by the user only. This file also holds the table of every key of both applications, with its encoding
 // and its default, and the conversions between values and their text.
 #pragma once
 
@@ -22,8 +22,14 @@ inline constexpr char Section[] = "Settings";
 // the store cannot be read.
 QString GetSetting(const QString& app_name, const QString& section, const QString& key,
                    const QString& default_text);
-// Creates or overwrites a value. The file is private to the user (mode 0600). A store that cannot
-// be written is left alone without a message: the value is simply not remembered.
+// Creates or overwrites a value. A new file is created private to the user (mode 0600); an
+// existing one keeps the permissions it has. A store that cannot be written is left alone without
+// a message: the value is simply not remembered.
+//
+// Both read and write the file only when it is a regular file (a link to one counts) that the
+// user may write, of at most 1 MB, or is absent. A folder, a FIFO, a device, a link to nothing,
+// a read-only file or a larger one is neither opened nor changed: the defaults are used and one
+// line on standard error, once per file, says why.
 void SaveSetting(const QString& app_name, const QString& section, const QString& key,
                  const QString& text);
 // The file that holds the application's values.

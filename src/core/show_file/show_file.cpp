@@ -1,9 +1,16 @@
 #include "core/show_file/show_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "core/show_file/line_reader.h"
@@ -47,6 +54,27 @@ std::optional<double> Finite_Number(const QString& value, const QLocale& locale)
   return number;
 }
 
+// Whether `line` is the option that `position` expects (a Delay or BackCol line of any value).
+bool Is_Option(const Position& position, const QString& line) {
+  if (Is_Flag(position.key)) return line == position.on || line == position.off;
+  return Value_Of(line, position.name).has_value();
+}
+
+// The number of the first picture line beyond Max_Pictures, counted without keeping any line; 0
+// when there is none (or the file cannot be read through, which the scan proper reports).
+int Picture_Too_Many(QFile& file) {
+  Line_Reader reader(file, Max_Line_Bytes);
+  QByteArray line;
+  int pictures = 0;
+  while (reader.Next_Bytes(line) == Line_Reader::Result::Line) {
+    const int number = reader.Line_Number();
+    const bool option = number <= static_cast<int>(Positions.size()) &&
+                        Is_Option(Positions[number - 1], QFile::decodeName(line));
+    if (!option && ++pictures > Max_Pictures) return number;
+  }
+  return 0;
+}
+
 QByteArray Flag_Line(const char* key, bool on) { return QByteArray(key) + (on ? "=1" : "=0"); }
 
 bool Holds_Line_End(const QString& text) {
@@ -75,6 +103,9 @@ Scan_Result Scan(const QString& path, Sink& sink) {
 
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {Status::Cannot_Read, 0};
+  // A show of too many pictures is refused before any of them is handed over.
+  if (const int line = Picture_Too_Many(file)) return {Status::Too_Many_Pictures, line};
+  if (!file.seek(0)) return {Status::Cannot_Read, 0};
   Line_Reader reader(file, Max_Line_Bytes);
 
   QString line;
@@ -160,22 +191,100 @@ QByteArray Encode(const Options& options, const QStringList& pictures) {
   return text;
 }
 
-bool Write(const QString& path, const Options& options, const QStringList& pictures, QString* error) {
+namespace {
+
+QString System_Error(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// The file a save replaces: a link's target (the link stays), or the path itself. Refuses a target
+// that exists and is not a regular file (a folder, a device, a FIFO): nothing may be put there.
+std::optional<QString> Replaced_File(const QString& path, QString& reason) {
+  const QFileInfo info(path);
+  QString target = path;
+  if (info.isSymLink()) target = info.exists() ? info.canonicalFilePath() : info.symLinkTarget();
+  struct stat st {};
+  if (::stat(QFile::encodeName(target).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    reason = QStringLiteral("it is not a file");
+    return std::nullopt;
+  }
+  return target;
+}
+
+// Writes `bytes` to a new file beside `target` and puts it in the target's place: every write is
+// checked, the data is flushed to the disk and that is checked, the size on the disk is compared,
+// and only then the new file replaces the old one. Any failure removes the new file and leaves the
+// old one as it was.
+bool Replace_File(Platform::DiskSeam& disk, const QString& target, const QByteArray& bytes,
+                  QString& reason) {
+  const QFileInfo info(target);
+  const QByteArray folder = QFile::encodeName(info.absolutePath());
+  // A replaced file keeps its permissions and owner; a new one gets the usual permissions (the
+  // umask applies).
+  struct stat old {};
+  const bool replacing = ::stat(QFile::encodeName(target).constData(), &old) == 0;
+  const mode_t mode = replacing ? (old.st_mode & 07777) : 0666;
+
+  QByteArray temp;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temp = folder + '/' + '.' + QFile::encodeName(info.fileName()) + '.' +
+           QByteArray::number(QRandomGenerator::global()->generate(), 36);
+    fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd < 0 && errno != EEXIST) break;
+  }
+  if (fd < 0) {
+    reason = System_Error(errno);
+    return false;
+  }
+  auto fail = [&](int error) {
+    if (fd >= 0) ::close(fd);
+    ::unlink(temp.constData());
+    reason = System_Error(error);
+    return false;
+  };
+  if (replacing) {
+    if (::fchmod(fd, mode) != 0) return fail(errno);
+    if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) (void)::fchown(fd, old.st_uid, old.st_gid);
+  }
+
+  const char* data = bytes.constData();
+  std::size_t left = static_cast<std::size_t>(bytes.size());
+  while (left > 0) {
+    const long written = disk.Write(fd, data, left);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return fail(written < 0 ? errno : ENOSPC);
+    data += written;
+    left -= static_cast<std::size_t>(written);
+  }
+  if (!disk.Sync(fd)) return fail(errno);
+  struct stat on_disk {};
+  if (::fstat(fd, &on_disk) != 0) return fail(errno);
+  if (on_disk.st_size != bytes.size()) return fail(EIO);
+  const int closed = ::close(fd);
+  fd = -1;
+  if (closed != 0) return fail(errno);
+  if (::rename(temp.constData(), QFile::encodeName(target).constData()) != 0) return fail(errno);
+  // The new name itself is on the disk once the folder is: where a folder cannot be synced the
+  // file is in place all the same.
+  const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool Write(Platform::DiskSeam& disk, const QString& path, const Options& options,
+           const QStringList& pictures, QString* error) {
   if (!Storable(options.Music, error)) return false;
   for (const QString& picture : pictures) {
     if (!Storable(picture, error)) return false;
   }
-
-  QSaveFile file(path);
-  file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly)) {
-    if (error) *error = QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
-    return false;
-  }
-  const QByteArray text = Encode(options, pictures);
-  if (file.write(text) != text.size() || !file.commit()) {
-    if (error) *error = QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
-    file.cancelWriting();
+  QString reason;
+  const std::optional<QString> target = Replaced_File(path, reason);
+  if (!target || !Replace_File(disk, *target, Encode(options, pictures), reason)) {
+    if (error) *error = QStringLiteral("Cannot write \"%1\": %2").arg(path, reason);
     return false;
   }
   return true;

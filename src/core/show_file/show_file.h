@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/seams/seam_types.h"
+
 namespace ShowFile {
 
 // The nine options of a show, in the order of the file.
@@ -55,6 +57,7 @@ enum class Status {
   Too_Short,      // the file ended before the ninth option position
   Line_Too_Long,  // a line of more than Max_Line_Bytes
   Bad_Value,      // the sink refused a Delay or BackCol value
+  Too_Many_Pictures,  // more than Max_Pictures picture lines
 };
 
 struct Scan_Result {
@@ -64,6 +67,8 @@ struct Scan_Result {
 };
 
 constexpr qsizetype Max_Line_Bytes = 32768;
+// A show of more picture lines is invalid.
+constexpr int Max_Pictures = 1'000'000;
 
 // Reads the file at `path` in one positional scan, handing each item to `sink`.
 Scan_Result Scan(const QString& path, Sink& sink);
@@ -77,10 +82,12 @@ std::optional<std::int32_t> Colour_Value(const QString& value, const QLocale& lo
 bool Is_Valid_Colour(std::int64_t value);
 
 // Writes a show file: the nine option lines, then the pictures, every line ending in CR LF. The
-// file is written beside its place and renamed over it, so a failed write leaves the old file whole.
-// On failure returns false and, when `error` is given, a reason.
-bool Write(const QString& path, const Options& options, const QStringList& pictures,
-           QString* error = nullptr);
+// file is written beside its place on `disk`, flushed to the disk and checked, and only then put in
+// the place of the old one, so a failed write (a full disk too) leaves the old file byte for byte.
+// A link is followed; a folder, device or FIFO in the file's place is refused. On failure returns
+// false and, when `error` is given, a reason.
+bool Write(Platform::DiskSeam& disk, const QString& path, const Options& options,
+           const QStringList& pictures, QString* error = nullptr);
 
 // The lines Write produces, as bytes (for tests and the run-file writers that need the text).
 QByteArray Encode(const Options& options, const QStringList& pictures);

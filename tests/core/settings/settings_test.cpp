@@ -1,9 +1,19 @@
 // The settings store on a temporary configuration folder (the test main sets XDG_CONFIG_HOME).
 #include "core/settings/settings.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
+#include <QDir>
 #include <QFile>
+#include <QSettings>
+#include <algorithm>
+#include <atomic>
+#include <functional>
+#include <thread>
 
 namespace {
 
@@ -57,13 +67,107 @@ TEST_F(Store, EveryEncodingRoundTripsEachApplicationKeepsItsOwnAndTheFileIsPriva
   Save_Whole(Maker_Delay, 2);
   EXPECT_EQ(Get_Whole(Delay), 32767);
   EXPECT_EQ(Get_Whole(Maker_Delay), 2);
-  // The file is private to the user, also after others could read it.
+  // The file is created private to the user; permissions the user gave it later are the user's.
   const QString file = Store_File(App_Vistabel);
-  const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther;
+  EXPECT_EQ(file, QSettings(QSettings::NativeFormat, QSettings::UserScope, "Vistabel", App_Vistabel).fileName());
+  const auto others = QFileDevice::ReadGroup | QFileDevice::ReadOther;
   EXPECT_EQ(QFile::permissions(file) & others, 0);
   QFile::setPermissions(file, QFile::permissions(file) | others);
   Save_Whole(btnFocus, 3);
-  EXPECT_EQ(QFile::permissions(file) & others, 0);
+  EXPECT_EQ(Get_Whole(btnFocus), 3);
+  EXPECT_EQ(QFile::permissions(file) & others, others);
+}
+
+// Where the settings file is not a regular file, or is one the user made read-only or one too
+// large, the program neither reads it nor writes, chmods or replaces it: the defaults are used
+// and one line on standard error says why.
+TEST_F(Store, ASettingsFileThatIsNotAPlainWritableFileIsLeftAlone) {
+  const QString file = Store_File(App_Vistabel);
+  const QString elsewhere = QFileInfo(file).absolutePath() + "/elsewhere";
+  const QByteArray ini = "[Settings]\nDelay=7\n";
+  const QByteArray large = ini + QByteArray(1024 * 1024, ';') + "\n";
+  const struct {
+    const char* what;
+    std::function<bool()> make;
+  } cases[] = {
+      {"a folder", [&] { return QDir().mkdir(file); }},
+      {"a FIFO", [&] { return ::mkfifo(QFile::encodeName(file).constData(), 0600) == 0; }},
+      {"a link to a FIFO", [&] {
+         return ::mkfifo(QFile::encodeName(elsewhere).constData(), 0600) == 0 && QFile::link(elsewhere, file);
+       }},
+      {"a link to a device", [&] {
+         return ::mknod(QFile::encodeName(elsewhere).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0 &&
+                QFile::link(elsewhere, file);
+       }},
+      {"a link that leads nowhere", [&] { return QFile::link(elsewhere, file); }},
+      {"read-only", [&] {
+         QFile f(file);
+         return f.open(QIODevice::WriteOnly) && f.write(ini) == ini.size() &&
+                f.setPermissions(QFile::ReadOwner);
+       }},
+      {"larger than 1 MB", [&] {
+         QFile f(file);
+         return f.open(QIODevice::WriteOnly) && f.write(large) == large.size();
+       }},
+  };
+  for (const auto& c : cases) {
+    TearDown();
+    Save_Whole(Maker_Delay, 3);  // the folder exists
+    QFile::remove(elsewhere);
+    if (!c.make()) {
+      ASSERT_STRNE(c.what, "a folder");
+      std::printf("[  SKIPPED ] %s: cannot be made here\n", c.what);
+      continue;
+    }
+    struct stat before {};
+    ASSERT_EQ(::lstat(QFile::encodeName(file).constData(), &before), 0) << c.what;
+    struct stat target_before {};
+    ::stat(QFile::encodeName(file).constData(), &target_before);
+    // A reader stuck on the FIFO is let go, and it shows.
+    std::atomic<bool> stop = false, waited = false;
+    std::thread watch([&] {
+      while (!stop) {
+        for (const QString& fifo : {file, elsewhere}) {
+          // Only a FIFO opens for writing without waiting when someone reads it; a device always does.
+          struct stat kind {};
+          if (::stat(QFile::encodeName(fifo).constData(), &kind) != 0 || !S_ISFIFO(kind.st_mode)) continue;
+          const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+          if (fd >= 0) {
+            waited = true;
+            ::close(fd);
+          }
+        }
+        ::usleep(20000);
+      }
+    });
+    testing::internal::CaptureStderr();
+    const std::int16_t delay = Get_Whole(Delay);
+    Save_Whole(Delay, 9);
+    Save_Whole(btnFocus, 2);
+    const std::int16_t focus = Get_Whole(btnFocus);
+    const std::string said = testing::internal::GetCapturedStderr();
+    stop = true;
+    watch.join();
+    EXPECT_FALSE(waited) << c.what;
+    EXPECT_EQ(delay, 5) << c.what;
+    EXPECT_EQ(focus, 0) << c.what;
+    EXPECT_EQ(Get_Whole(Maker_Delay), 3) << c.what;  // the other application's file is fine
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << c.what << ": " << said;
+    EXPECT_NE(said.find(QFile::encodeName(file).toStdString()), std::string::npos) << c.what << ": " << said;
+    struct stat after {};
+    ASSERT_EQ(::lstat(QFile::encodeName(file).constData(), &after), 0) << c.what;
+    EXPECT_EQ(after.st_mode, before.st_mode) << c.what;
+    EXPECT_EQ(after.st_ino, before.st_ino) << c.what;
+    EXPECT_EQ(after.st_size, before.st_size) << c.what;
+    struct stat target_after {};
+    ::stat(QFile::encodeName(file).constData(), &target_after);
+    EXPECT_EQ(target_after.st_mode, target_before.st_mode) << c.what;
+    EXPECT_EQ(target_after.st_ino, target_before.st_ino) << c.what;
+    if (QFileInfo(file).isDir()) ::rmdir(QFile::encodeName(file).constData());
+    QFile::remove(file);
+    QFile::remove(elsewhere);
+  }
+  EXPECT_FALSE(QFile::exists(file + ".lock"));
 }
 
 TEST_F(Store, ValuesThatCannotBeConvertedGiveTheDefault) {

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <csignal>
+
+#include "support/core_fakes.h"
+#include "support/small_disk.h"
 
 namespace {
 
@@ -106,6 +110,44 @@ TEST(Show_File_Scan, ReadsOnlyRegularFilesFollowingLinks) {
   }
 }
 
+// More than a million picture lines make a file invalid, and it is refused before anything of it
+// is handed over: a file of millions of empty lines costs no memory.
+TEST(Show_File_Scan, AFileOfMoreThanAMillionPicturesIsRefusedBeforeAnyIsRead) {
+  struct Counter : Sink {
+    int options = 0;
+    int pictures = 0;
+    void Flag(Key, bool) override { ++options; }
+    bool Number(Key, const QString&) override { return ++options; }
+    void Music(const QString&) override { ++options; }
+    void Picture(const QString&) override { ++pictures; }
+  };
+  const QByteArray million(Max_Pictures, '\n');
+  const struct {
+    const char* what;
+    QByteArray bytes;
+    Status status;
+    int options;
+    int pictures;
+    int line;
+  } cases[] = {
+      {"options and a million pictures", Options_Text + million, Status::Ok, 9, Max_Pictures, 0},
+      {"options and one more", Options_Text + million + "x", Status::Too_Many_Pictures, 0, 0, Max_Pictures + 10},
+      {"a million lines, no option", million, Status::Ok, 0, Max_Pictures, 0},
+      {"a million and one lines, no option", million + "\n", Status::Too_Many_Pictures, 0, 0, Max_Pictures + 1},
+      {"three options and a million", "Strech=True\nRatio=1\nShuff=0\n" + million, Status::Ok, 3, Max_Pictures, 0},
+      {"three options and one more", "Strech=True\nRatio=1\nShuff=0\n" + million + "\n", Status::Too_Many_Pictures, 0, 0, Max_Pictures + 4},
+  };
+  for (const auto& c : cases) {
+    QTemporaryDir dir;
+    Counter sink;
+    const Scan_Result result = Scan(Make_File(dir, c.bytes), sink);
+    EXPECT_EQ(result.status, c.status) << c.what;
+    EXPECT_EQ(result.line, c.line) << c.what;
+    EXPECT_EQ(sink.options, c.options) << c.what;
+    EXPECT_EQ(sink.pictures, c.pictures) << c.what;
+  }
+}
+
 TEST(Show_File_Values, DelayIsReadInRoundedMillisecondsByTheLocale) {
   const QLocale german(QLocale::German, QLocale::Germany);
   const struct {
@@ -135,14 +177,25 @@ TEST(Show_File_Values, ColourIsAnRgbValueOrASystemColour) {
   EXPECT_FALSE(Is_Valid_Colour(0x80000000LL));  // only as a signed 32-bit number
 }
 
-TEST(Show_File_Write, WritesTheExactLinesOverAnOldFile) {
+TEST(Show_File_Write, WritesTheExactLinesOverAnOldFileThroughALink) {
   QTemporaryDir dir;
   const QString path = Make_File(dir, "old contents");
+  ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+  ASSERT_TRUE(QFile::link(path, dir.filePath("link.sli")));
+  const bool root = ::geteuid() == 0;  // the superuser saves another user's file as that user's
+  if (root) ASSERT_EQ(::chown(QFile::encodeName(path).constData(), 1234, 1234), 0);
   Options options;  // stretch off, 5 seconds, black
   options.Loop = options.Message = true;
-  ASSERT_TRUE(Write(path, options, {"C:\\pics\\one.jpg", "C:\\pics\\two.gif"}));
+  Fakes::Disk disk({.piece = 7});  // the system may take fewer bytes than asked
+  ASSERT_TRUE(Write(disk, dir.filePath("link.sli"), options, {"C:\\pics\\one.jpg", "C:\\pics\\two.gif"}));
   EXPECT_EQ(Read_File(path), Options_Text + "C:\\pics\\one.jpg\r\nC:\\pics\\two.gif\r\n");
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"show.sli"});
+  EXPECT_EQ(disk.syncs, 1);
+  EXPECT_TRUE(QFileInfo(dir.filePath("link.sli")).isSymLink());
+  struct stat st {};
+  ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  if (root) EXPECT_EQ(st.st_uid, 1234u);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"link.sli", "show.sli"}));
   EXPECT_TRUE(Encode({.Strech = true, .Ratio = true, .Shuff = true, .Delay = 60, .BackCol = INT32_MIN + 5,
                       .UseMusic = true, .Music = "/m.mid"}, {})
                   .startsWith("Strech=True\r\nRatio=1\r\nShuff=1\r\nDelay=60\r\nBackCol=-2147483643\r\nLoop=0\r\nMessage=0\r\nUseMusic=1\r\nMusic=/m.mid\r\n"));
@@ -153,7 +206,8 @@ TEST(Show_File_Write, PathsComeBackUnchangedThroughAScan) {
   const QStringList pictures = {"/pics/a, b.jpg", "/pics/\"quoted\".jpg", " /pics/spaced name .png", "",
                                 "/bilder/Größe Ünï 写真.gif", "/pics/a, b.jpg"};
   const Options options{.Strech = true, .Delay = 0, .BackCol = 16777215, .UseMusic = true, .Music = "/music/x, \"y\" é.mid"};
-  ASSERT_TRUE(Write(dir.filePath("round.sli"), options, pictures));
+  Fakes::Disk disk;
+  ASSERT_TRUE(Write(disk, dir.filePath("round.sli"), options, pictures));
   Recorder sink;
   ASSERT_TRUE(Scan(dir.filePath("round.sli"), sink).ok());
   QStringList expected = {"Strech=1", "Ratio=0", "Shuff=0", "Delay:0", "BackCol:16777215", "Loop=0", "Message=0", "UseMusic=1", "Music:" + options.Music};
@@ -170,16 +224,22 @@ TEST(Show_File_Write, AFailedWriteLeavesTheOldFileWhole) {
     QString path;
     Options options;
     QStringList pictures;
+    Fakes::Disk_Script disk;
     bool file_size_limit;
   } cases[] = {
-      {"picture with LF", path, {}, {"a\nb.jpg"}, false},
-      {"picture with CR", path, {}, {"ok.jpg", "a\rb.jpg"}, false},
-      {"music with CR LF", path, {.Music = "m\r\n"}, {}, false},
-      {"target is a folder", dir.path(), {}, {"p.jpg"}, false},
-      {"parent is a file", path + "/inner.sli", {}, {"p.jpg"}, false},
-      {"disk refuses mid-write", path, {}, many, true},
+      {"picture with LF", path, {}, {"a\nb.jpg"}, {}, false},
+      {"picture with CR", path, {}, {"ok.jpg", "a\rb.jpg"}, {}, false},
+      {"music with CR LF", path, {.Music = "m\r\n"}, {}, {}, false},
+      {"target is a folder", dir.path(), {}, {"p.jpg"}, {}, false},
+      {"parent is a file", path + "/inner.sli", {}, {"p.jpg"}, {}, false},
+      {"the system's file size limit", path, {}, many, {}, true},
+      {"disk full at once", path, {}, {"p.jpg"}, {.room = 0}, false},
+      {"disk full after 100 of 109 bytes", path, {}, {"one.jpg", "two.jpg"}, {.room = 100, .piece = 30}, false},
+      {"disk full at the last byte", path, {}, {"p.jpg"}, {.room = static_cast<std::size_t>(Encode({}, {"p.jpg"}).size() - 1)}, false},
+      {"sync refused", path, {}, {"p.jpg"}, {.refuse_sync = true}, false},
   };
   for (const auto& c : cases) {
+    Fakes::Disk disk(c.disk);
     QString error;
     bool written = true;
     if (c.file_size_limit) {  // a limit holds even for root, where permissions do not
@@ -189,16 +249,68 @@ TEST(Show_File_Write, AFailedWriteLeavesTheOldFileWhole) {
       rlimit small = saved;
       small.rlim_cur = 4096;
       ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-      written = Write(c.path, c.options, c.pictures, &error);
+      written = Write(disk, c.path, c.options, c.pictures, &error);
       ::setrlimit(RLIMIT_FSIZE, &saved);
       std::signal(SIGXFSZ, old_handler);
     } else {
-      written = Write(c.path, c.options, c.pictures, &error);
+      written = Write(disk, c.path, c.options, c.pictures, &error);
     }
     EXPECT_FALSE(written) << c.what;
     EXPECT_FALSE(error.isEmpty()) << c.what;
     EXPECT_EQ(Read_File(path), Options_Text + "old.jpg\r\n") << c.what;
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"show.sli"}) << c.what;
+  }
+}
+
+TEST(Show_File_Write, NothingIsWrittenInThePlaceOfAFifoOrThroughALinkToIt) {
+  QTemporaryDir dir;
+  const QString fifo = dir.filePath("fifo.sli");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  ASSERT_TRUE(QFile::link(fifo, dir.filePath("link.sli")));
+  Fakes::Disk disk;
+  for (const QString& path : {fifo, dir.filePath("link.sli")}) {
+    QString error;
+    EXPECT_FALSE(Write(disk, path, {}, {"p.jpg"}, &error)) << path.toStdString();
+    EXPECT_FALSE(error.isEmpty());
+  }
+  struct stat st {};
+  ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::System | QDir::Files | QDir::Hidden), (QStringList{"fifo.sli", "link.sli"}));
+}
+
+// A real full disk: the old show stays byte for byte and no half-written file is left beside it.
+TEST(Show_File_Write, AFullDiskFailsTheSaveAndKeepsTheOldFile) {
+  const QByteArray old_show = Options_Text + "/old/one.jpg\r\n/old/two.jpg\r\n";
+  const struct {
+    const char* what;
+    qint64 free_bytes;
+    int pictures;
+    bool fits;
+  } cases[] = {
+      {"a small show on a full disk", 0, 2, false},
+      {"a 12 KB show with 8 KB free", 8192, 290, false},
+      {"a 20 KB show with 8 KB free", 8192, 490, false},
+      {"a 3 KB show with 8 KB free", 8192, 80, true},
+  };
+  for (const auto& c : cases) {
+    Fakes::Small_Disk disk;
+    if (!disk.Why_Not().empty()) GTEST_SKIP() << "No full disk to test on: " << disk.Why_Not();
+    const QString path = disk.Path("show.sli");
+    {
+      QFile old(path);
+      ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write(old_show) == old_show.size());
+    }
+    ASSERT_TRUE(disk.Fill(c.free_bytes));
+    const QStringList pictures(c.pictures, "/a/rather/long/folder/of/pictures/p.jpg");
+    QString error;
+    Fakes::Disk system;  // nothing scripted: the calls go to the mounted disk
+    EXPECT_EQ(Write(system, path, {}, pictures, &error), c.fits) << c.what;
+    const QByteArray on_disk = Read_File(path);
+    EXPECT_TRUE(on_disk == (c.fits ? Encode({}, pictures) : old_show)) << c.what << ": " << on_disk.size() << " bytes";
+    EXPECT_EQ(error.isEmpty(), c.fits) << c.what;
+    QDir folder(disk.Path(""));
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), (QStringList{".filler", "show.sli"})) << c.what;
   }
 }
 
