@@ -124,7 +124,10 @@ TEST_F(Setup, TheFolderListTheCountAndTheDrives) {
   EXPECT_EQ(f->Num_Files_Lbl->text(), "No. of Files in Root: 2");
   QTreeWidgetItem* pics = f->Dir1->topLevelItem(0)->child(1);
   ASSERT_EQ(pics->text(0), "Pics");
-  emit f->Dir1->itemDoubleClicked(pics, 0);
+  const QPoint on_pics = f->Dir1->visualItemRect(pics).center();
+  QTest::mouseClick(f->Dir1->viewport(), Qt::LeftButton, {}, on_pics);  // a double-click: a click,
+  QTest::mouseDClick(f->Dir1->viewport(), Qt::LeftButton, {}, on_pics);  // then the second press
+  QTest::mouseRelease(f->Dir1->viewport(), Qt::LeftButton, {}, on_pics);
   EXPECT_EQ(f->Dir1->Path(), "/Pics");
   EXPECT_EQ(f->File1, (QStringList{"a.jpg", "x.JPG"}));
   EXPECT_EQ(f->Num_Files_Lbl->text(), "Number of Files: 2");
@@ -174,8 +177,9 @@ TEST_F(Setup, RunWritesTheRunFileAndStartsThePlayer) {
     f->Picker->Save_Colour->Set_BackColor(c.colour);
     f->Music_Chk->setChecked(c.music);
     if (c.enter) {
-      f->Dir1->setFocus();
-      f->Dir1->setCurrentItem(f->Dir1->topLevelItem(0)->child(1));
+      QTreeWidgetItem* pics = f->Dir1->topLevelItem(0)->child(1);
+      QTest::mouseClick(f->Dir1->viewport(), Qt::LeftButton, {}, f->Dir1->visualItemRect(pics).center());
+      ASSERT_EQ(f->Dir1->currentItem(), pics);
       QTest::keyClick(f->Dir1, Qt::Key_Return);
     } else {
       QTest::mouseClick(f->Run_btn, Qt::LeftButton);
@@ -215,16 +219,35 @@ TEST_F(Setup, ARunFileThatCannotBeWrittenIsReportedAndNoShowStarts) {
   EXPECT_TRUE(navigator.log.isEmpty());
 }
 
+// Wider than its minimum, the window keeps the option frames and the boxes at the right edge and
+// gives the room to the folder list and the run button; nothing overlaps or leaves the window.
 TEST_F(Setup, TheHeightIsFixedAndTheWidthHasAMinimum) {
   Setup_Frm* f = Open();
-  f->resize(600, 500);
-  EXPECT_EQ(f->size(), QSize(600, 380));
-  EXPECT_EQ(f->Display_Fra->x(), General::Twips_To_Pixels((600 + 8) * 15 - 2130 - 225));
-  EXPECT_EQ(f->Run_btn->width(), General::Twips_To_Pixels((600 + 8) * 15 - 765));
+  const QList<QWidget*> moving = {f->Display_Fra, f->Delay_Fra, f->Colour_Fra, f->Music_Chk,
+                                  f->Shuff_Chk,   f->Loop_Chk,  f->Message_Chk};
+  const QList<QWidget*> growing = {f->Main_Fra, f->Dir1, f->Drive1, f->Num_Files_Lbl, f->Run_btn};
+  auto geometries = [&] {
+    QList<QRect> all;
+    for (QWidget* w : moving + growing) {
+      EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << w->objectName().toStdString();
+      all << w->geometry();
+    }
+    EXPECT_LT(f->Main_Fra->geometry().right(), f->Display_Fra->x());
+    return all;
+  };
   f->resize(200, 100);
   EXPECT_EQ(f->size(), QSize(359, 380));
   EXPECT_EQ(f->Display_Fra->geometry(), QRect(210, 9, 142, 97));
   EXPECT_GE(f->Close_Btn->y(), f->height());  // out of sight
+  const QList<QRect> narrow = geometries();
+  f->resize(600, 500);
+  EXPECT_EQ(f->size(), QSize(600, 380));
+  const QList<QRect> wide = geometries();
+  for (qsizetype i = 0; i < narrow.size(); ++i) {
+    const bool moves = i < moving.size();
+    EXPECT_EQ(wide[i].x() - narrow[i].x(), moves ? 241 : 0) << i;
+    EXPECT_EQ(wide[i].width() - narrow[i].width(), moves ? 0 : 241) << i;
+  }
 }
 
 TEST_F(Setup, TheMusicBoxAsksForAFileOnlyWhenReleasedInsideAndTicked) {
