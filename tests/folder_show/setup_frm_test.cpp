@@ -23,6 +23,11 @@ QStringList State(const Setup_Frm* f) {
           QString::number(f->width()), QString::number(f->height())};
 }
 
+// A click on a box or option's mark.
+void Click(QAbstractButton* button) {
+  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
 class Setup : public Window_Test {
  protected:
   void SetUp() override {
@@ -90,19 +95,20 @@ TEST_F(Setup, SavedSettingsComeBackAndDamagedOrMissingOnesGiveTheDefaults) {
 
 TEST_F(Setup, EscSavesEverySettingAndBringsTheMenuBack) {
   Setup_Frm* f = Open();
-  QTest::mouseClick(f->Strech_Opt, Qt::LeftButton);
+  EXPECT_FALSE(f->Ratio_Chk->isEnabled());
+  Click(f->Strech_Opt);
   EXPECT_TRUE(f->Ratio_Chk->isEnabled());
-  f->Ratio_Chk->setChecked(false);
-  f->Delay_Scroll->setValue(1);
-  EXPECT_EQ(f->Delay_Lbl->text(), "1 Second");
-  f->Delay_Scroll->setValue(0);
-  EXPECT_EQ(f->Delay_Lbl->text(), "Forever");
-  f->Loop_Chk->setChecked(false);
-  f->Shuff_Chk->setChecked(true);
-  f->Message_Chk->setChecked(false);
-  f->Subs_Chk->setChecked(true);
+  for (const auto& [key, label] : {std::pair{Qt::Key_Home, "Forever"}, {Qt::Key_Right, "1 Second"},
+                                   {Qt::Key_Right, "2 Seconds"}, {Qt::Key_Left, "1 Second"},
+                                   {Qt::Key_Left, "Forever"}}) {
+    QTest::keyClick(f->Delay_Scroll, key);
+    EXPECT_EQ(f->Delay_Lbl->text(), label);
+  }
+  for (QAbstractButton* box : {static_cast<QAbstractButton*>(f->Ratio_Chk), static_cast<QAbstractButton*>(f->Loop_Chk),
+                               static_cast<QAbstractButton*>(f->Shuff_Chk), static_cast<QAbstractButton*>(f->Message_Chk),
+                               static_cast<QAbstractButton*>(f->Subs_Chk), static_cast<QAbstractButton*>(f->Music_Chk)})
+    Click(box);  // each the other way; the music box's file dialog is cancelled
   f->Picker->Save_Colour->Set_BackColor(65280);
-  f->Music_Chk->setChecked(true);  // no file ever chosen
   f->Dir1->Set_Path("/Pics");
   f->resize(500, 380);
   QTest::keyClick(f->Delay_Scroll, Qt::Key_Escape);
@@ -171,11 +177,12 @@ TEST_F(Setup, RunWritesTheRunFileAndStartsThePlayer) {
     Close_All();
     Setup_Frm* f = Open();
     f->Dir1->Set_Path(c.folder);
-    (c.strech ? f->Strech_Opt : f->Maintain_Opt)->setChecked(true);
-    f->Ratio_Chk->setChecked(c.ratio);
-    f->Delay_Scroll->setValue(c.delay);
+    if (c.strech) Click(f->Strech_Opt);
+    if (f->Ratio_Chk->isChecked() != c.ratio) Click(f->Ratio_Chk);
+    QTest::keyClick(f->Delay_Scroll, c.delay == 0 ? Qt::Key_Home : Qt::Key_End);
+    ASSERT_EQ(f->Delay_Scroll->value(), c.delay);
     f->Picker->Save_Colour->Set_BackColor(c.colour);
-    f->Music_Chk->setChecked(c.music);
+    if (c.music) Click(f->Music_Chk);
     if (c.enter) {
       QTreeWidgetItem* pics = f->Dir1->topLevelItem(0)->child(1);
       QTest::mouseClick(f->Dir1->viewport(), Qt::LeftButton, {}, f->Dir1->visualItemRect(pics).center());
@@ -201,7 +208,7 @@ TEST_F(Setup, AnEmptyFolderIsRefusedWithoutSubfoldersAndSearchedWithThem) {
   EXPECT_TRUE(f->isVisible());
   EXPECT_FALSE(QFile::exists(General::Run_File_Path()));
   EXPECT_TRUE(navigator.log.isEmpty());
-  f->Subs_Chk->setChecked(true);
+  Click(f->Subs_Chk);
   QTest::mouseClick(f->Run_btn, Qt::LeftButton);
   EXPECT_EQ(msg.shown.size(), 1);
   EXPECT_FALSE(f->isVisible());
