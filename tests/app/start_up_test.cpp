@@ -155,7 +155,8 @@ TEST_F(StartUp, APictureArgumentPlaysItsFolderFromThatPicture) {
     if (picture) pictures.Add(path, {40, 30});
   };
   // A picture's header holds NUL bytes, and line ends enough for the nine option lines.
-  const QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\n\n\n\n\n\n\n\n\n\n", 29);
+  static const char header[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\n\n\n\n\n\n\n\n\n\n";
+  const QByteArray png(header, sizeof header - 1);
   for (const char* name : {"a.jpg", "B.png", "c.webp", "d.gif", "photo", "sub/x.jpg"})
     make(pics + "/" + name, png, true);
   make(pics + "/notes.txt", "text\n", false);

@@ -9,6 +9,7 @@
 #include "core/show_file/show_file.h"
 #include "fuzz/fuzz.h"
 #include "player/main_frm.h"
+#include "player/picture_source.h"
 #include "support/fakes.h"
 #include "support/windows.h"
 
@@ -54,6 +55,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   Close(player);
   Flush_Events();
-  QThreadPool::globalInstance()->waitForDone();  // a picture decoded ahead uses the fakes
+  Picture_Source::Pool().waitForDone();  // a picture decoded ahead uses the fakes
   return 0;
 }

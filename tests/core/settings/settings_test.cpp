@@ -128,8 +128,9 @@ TEST_F(Store, ASettingsFileThatIsNotAPlainWritableFileIsLeftAlone) {
     std::thread watch([&] {
       while (!stop) {
         for (const QString& fifo : {file, elsewhere}) {
-          struct stat st {};  // a writer opens a FIFO without waiting only while it has a reader
-          if (::stat(QFile::encodeName(fifo).constData(), &st) != 0 || !S_ISFIFO(st.st_mode)) continue;
+          // Only a FIFO opens for writing without waiting when someone reads it; a device always does.
+          struct stat kind {};
+          if (::stat(QFile::encodeName(fifo).constData(), &kind) != 0 || !S_ISFIFO(kind.st_mode)) continue;
           const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
           if (fd >= 0) {
             waited = true;
