@@ -67,7 +67,6 @@ TEST(RatioKeeper, SnapsToTheFirstShape) {
 
   FormRatio_Mod::Forget_Ratio();
   EXPECT_EQ(FormRatio_Mod::RatioWindowProc(QSize(300, 0)), QSize(300, 0));
-  EXPECT_FALSE(FormRatio_Mod::Has_Ratio());
   EXPECT_EQ(FormRatio_Mod::RatioWindowProc(QSize(800, 400)), QSize(800, 400));
   EXPECT_EQ(FormRatio_Mod::RatioWindowProc(QSize(500, 500)), QSize(1000, 500));
   EXPECT_EQ(FormRatio_Mod::RatioWindowProc(QSize(900, 300)), QSize(900, 450));
