@@ -8,23 +8,6 @@
 
 namespace Platform {
 
-// ---- Property_Bag ----
-
-void Property_Bag::WriteProperty(const QString& name, const QVariant& value,
-                                 const QVariant& default_value) {
-  Items.removeIf([&name](const auto& item) { return item.first == name; });
-  if (value == default_value) return;
-  Items.push_back({name, value});
-}
-
-QVariant Property_Bag::ReadProperty(const QString& name, const QVariant& default_value) const {
-  for (const auto& item : Items)
-    if (item.first == name) return item.second;
-  return default_value;
-}
-
-// ---- OpenSaveDialog ----
-
 OpenSaveDialog::OpenSaveDialog(QWidget* container) : container_(container) {}
 
 void OpenSaveDialog::MaxFileSize(std::int16_t vData) {
@@ -148,53 +131,6 @@ void OpenSaveDialog::ParseMultiFileName(QString& strDir, QStringList& strFiles,
   }
   strDir = dir;
   file_name_ = TrimAtNull(file_name_);
-}
-
-void OpenSaveDialog::WriteProperties(Property_Bag& bag) const {
-  bag.WriteProperty(QStringLiteral("DialogTitle"), dialog_title_, QString());
-  bag.WriteProperty(QStringLiteral("CancelError"), cancel_error_, false);
-  bag.WriteProperty(QStringLiteral("Filter"), filter_, QString());
-  bag.WriteProperty(QStringLiteral("InitDir"), init_dir_, QString());
-  bag.WriteProperty(QStringLiteral("FilterIndex"), int(filter_index_), 0);
-  bag.WriteProperty(QStringLiteral("DefaultExt"), default_ext_, QString());
-  bag.WriteProperty(QStringLiteral("FileName"), file_name_, QString());
-  bag.WriteProperty(QStringLiteral("FileTitle"), file_title_, QString());
-  bag.WriteProperty(QStringLiteral("MaxFileSize"), int(max_file_size_), int(Path_Max));
-  bag.WriteProperty(QStringLiteral("Flags"), flags_, 0);
-}
-
-namespace {
-
-// A stored whole number within [low, high], or the default.
-template <class T>
-T Read_Number(const Property_Bag& bag, const QString& name, T default_value, long long low,
-              long long high) {
-  const QVariant v = bag.ReadProperty(name, QVariant::fromValue<long long>(default_value));
-  bool ok = false;
-  const long long n = v.toLongLong(&ok);
-  if (!ok || n < low || n > high) return default_value;
-  return static_cast<T>(n);
-}
-
-}  // namespace
-
-void OpenSaveDialog::ReadProperties(const Property_Bag& bag) {
-  dialog_title_ = bag.ReadProperty(QStringLiteral("DialogTitle"), QString()).toString();
-  const QVariant cancel = bag.ReadProperty(QStringLiteral("CancelError"), false);
-  cancel_error_ = cancel.canConvert<bool>() && cancel.toBool();
-  filter_ = bag.ReadProperty(QStringLiteral("Filter"), QString()).toString();
-  init_dir_ = bag.ReadProperty(QStringLiteral("InitDir"), QString()).toString();
-  filter_index_ = Read_Number<std::int16_t>(bag, QStringLiteral("FilterIndex"), 0,
-                                            std::numeric_limits<std::int16_t>::min(),
-                                            std::numeric_limits<std::int16_t>::max());
-  default_ext_ = bag.ReadProperty(QStringLiteral("DefaultExt"), QString()).toString();
-  file_name_ = bag.ReadProperty(QStringLiteral("FileName"), QString()).toString();
-  file_title_ = bag.ReadProperty(QStringLiteral("FileTitle"), QString()).toString();
-  max_file_size_ = Read_Number<std::int16_t>(bag, QStringLiteral("MaxFileSize"), Path_Max, 0,
-                                             std::numeric_limits<std::int16_t>::max());
-  flags_ = Read_Number<std::int32_t>(bag, QStringLiteral("Flags"), 0,
-                                     std::numeric_limits<std::int32_t>::min(),
-                                     std::numeric_limits<std::int32_t>::max());
 }
 
 }  // namespace Platform

@@ -6,11 +6,9 @@
 // file dialog facility of Platform::Services.
 #pragma once
 
-#include <QList>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <QVariant>
 #include <QWidget>
 #include <cstdint>
 #include <exception>
@@ -30,15 +28,6 @@ struct Dialog_Error : std::exception {
       : Number(number), Description(std::move(description)), HelpFile(std::move(help_file)),
         HelpContext(help_context) {}
   const char* what() const noexcept override { return "dialog error"; }
-};
-
-// The stored description of a control's design settings: properties by name, in the order written.
-struct Property_Bag {
-  QList<std::pair<QString, QVariant>> Items;
-  // Stores the value; a value equal to its default is left out.
-  void WriteProperty(const QString& name, const QVariant& value, const QVariant& default_value);
-  // The stored value, or the default when it is missing.
-  QVariant ReadProperty(const QString& name, const QVariant& default_value) const;
 };
 
 class OpenSaveDialog {
@@ -68,8 +57,6 @@ class OpenSaveDialog {
   void FileTitle(const QString& vData) { file_title_ = vData; }
   QString FileName() const { return file_name_; }
   void FileName(const QString& vData) { file_name_ = vData; }
-  QString DefaultExt() const { return default_ext_; }  // held and stored only
-  void DefaultExt(const QString& vData) { default_ext_ = vData; }
   std::int16_t FilterIndex() const { return filter_index_; }
   void FilterIndex(std::int16_t vData) { filter_index_ = vData; }
   QString InitDir() const { return init_dir_; }
@@ -93,11 +80,6 @@ class OpenSaveDialog {
   // nothing.
   void ParseMultiFileName(QString& strDir, QStringList& strFiles, std::int32_t& lngFileCount);
 
-  // The design settings: written without the properties at their defaults; missing ones (and
-  // ones that cannot be read) take their defaults.
-  void WriteProperties(Property_Bag& bag) const;
-  void ReadProperties(const Property_Bag& bag);
-
   // "A|B|C|D" becomes A NUL B NUL C NUL D NUL NUL.
   static QString ConvertFilter(const QString& filter);
   // The text before the first NUL; a text without NUL stays whole.
@@ -112,7 +94,6 @@ class OpenSaveDialog {
   QString filter_;
   QString init_dir_;
   std::int16_t filter_index_ = 0;
-  QString default_ext_;
   QString file_name_;
   QString file_title_;
   std::int16_t max_file_size_ = Path_Max;

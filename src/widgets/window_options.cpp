@@ -52,6 +52,9 @@ Delay_Controls Make_Delay(QGroupBox& frame) {
   c.Delay_Scroll->setSingleStep(1);
   c.Delay_Scroll->setPageStep(1);
   c.Delay_Scroll->setValue(5);
+  // A scroll bar turns its keys round by default (Left adds): the delay grows to the right, with
+  // the Right and Up keys.
+  c.Delay_Scroll->setInvertedControls(false);
   c.Delay_Lbl = new QLabel(&frame);
   c.Delay_Lbl->setAlignment(Qt::AlignCenter);
   return c;

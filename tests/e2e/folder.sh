@@ -4,6 +4,7 @@
 # menu's "Slide Show from Folder" window plays its folder and comes back to the menu.
 #   folder.sh VISTABEL E2E_TOOL
 source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/wait.sh"
 vistabel=$1
 tool=$2
 
@@ -67,10 +68,9 @@ echo text > "$work/nothing/sub/readme.txt"
 "$vistabel" "$work/nothing" & pid=$!
 if id=$(window Vistabel) && [[ -n $id ]]; then
   pass "a message for a tree without pictures"
-  sleep 0.3
+  settled
   [[ -n ${E2E_SHOTS:-} ]] && "$tool" grab "$E2E_SHOTS/search-no-pictures.png" >/dev/null
-  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
-  xdotool key Return
+  press "$id" Return
 else
   fail "no message for a tree without pictures"
 fi
@@ -82,26 +82,22 @@ wait_end $pid 15
 printf '[Settings]\nDelay=0\nDrive=/\nPath=%s\n' "$tree/A" > "$XDG_CONFIG_HOME/Vistabel/Vistabel.conf"
 "$vistabel" & pid=$!
 if id=$(window Vistabel) && [[ -n $id ]]; then
-  sleep 0.3
-  xdotool windowactivate --sync "$id" 2>/dev/null
-  xdotool key Return  # the first button has the focus on a first run
+  press "$id" Return  # the first button has the focus on a first run
 else
   fail "no menu"
 fi
 if id=$(window "Slide Show from Folder") && [[ -n $id ]]; then
   pass "the set-up window opens from the menu"
-  sleep 0.5
+  settled
   [[ -n ${E2E_SHOTS:-} ]] && "$tool" grab "$E2E_SHOTS/setup.png" >/dev/null
-  xdotool windowactivate --sync "$id" 2>/dev/null
-  xdotool key Return
+  press "$id" Return
   centre "#00ff00" && pass "Run Slide Show plays the folder's picture" || fail "the folder's show did not start"
   xdotool key Escape
   if id=$(window Vistabel) && [[ -n $id ]]; then
     pass "leaving the show brings the menu back"
     grep -q '^Path=.*/A$' "$XDG_CONFIG_HOME/Vistabel/Vistabel.conf" && pass "the folder is remembered" \
       || fail "the folder was not saved"
-    xdotool windowactivate --sync "$id" 2>/dev/null
-    xdotool key Escape
+    press "$id" Escape
   else
     fail "no menu after the show"
   fi

@@ -8,13 +8,14 @@
 #   maker.sh VISTABEL E2E_TOOL
 # Set E2E_SHOTS to a folder to keep the screenshots (maker.png, drag.png, drag-scrolled.png).
 source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/wait.sh"
 vistabel=$1
 tool=$2
 mkdir -p "$HOME" "$XDG_CONFIG_HOME/Vistabel" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" "$work/pics" "$work/out"
 store="$XDG_CONFIG_HOME/Vistabel/Vistabel Maker.conf"
 
 # Moves the pointer to client coordinates X Y of the maker window.
-at() { xdotool mousemove --window "$maker" "$1" "$2"; sleep 0.1; }
+at() { xdotool mousemove --sync --window "$maker" "$1" "$2"; }
 
 "$tool" picture "$work/pics/alpha.bmp" 320 240 '#20a040' || fail "making pictures"
 "$tool" picture "$work/pics/bravo.jpg" 240 320 '#2040c0' || fail "making pictures"
@@ -25,16 +26,15 @@ printf '[Settings]\nDrive=/\nPath=%s\n' "$work/pics" > "$store"
 "$vistabel" 2>"$work/err" & pid=$!
 menu=$(window Vistabel 60)
 [[ -n $menu ]] || fail "no menu"
-sleep 0.5
-keys "$menu" Tab Return  # the second button: Make Slide Show File
+press "$menu" Tab Return  # the second button: Make Slide Show File
 maker=$(window "Make Slide Show File")
 if [[ -z $maker ]]; then
   fail "the maker did not open"
   exit 1
 fi
 pass "the menu opens the maker"
-sleep 0.8
-xdotool windowactivate --sync "$maker" 2>/dev/null
+settled
+active "$maker"
 
 # Client places of the design (Fusion style, 16-pixel toolbar icons): the file list's rows from
 # y 57 on, 13 pixels apart; ADD; the picture list's rows from y 357 on; the toolbar's Save button.
@@ -44,38 +44,34 @@ at 244 "$(file_row 0)"; xdotool click 1
 xdotool keydown shift; at 244 "$(file_row 3)"; xdotool click 1; xdotool keyup shift
 at 307 174; xdotool click 1                              # ADD: alpha, bravo, charlie, delta
 at 244 "$(file_row 2)"; xdotool click --repeat 2 --delay 80 1  # charlie once more
-sleep 0.5
+settled
 shot maker
 
 # Drag bravo (entry 2) onto delta (entry 4): it lands before delta.
 at 60 "$(list_row 1)"; xdotool mousedown 1
 for y in 4 8 12 16 20 24 26; do at 62 $(($(list_row 1) + y)); done
-sleep 0.5
+settled
 shot drag
 xdotool mouseup 1
-sleep 0.5
 
 # Save as "show": the file is show.sli; answer No to running it.
 at 268 22; xdotool click 1
 dialog=$(window "Save Slide Show File")
 if [[ -n $dialog ]]; then
-  sleep 0.5
-  xdotool windowactivate --sync "$dialog" 2>/dev/null
+  active "$dialog"
   xdotool type --delay 20 "$work/out/show"
-  sleep 0.3
+  settled  # the dialog has taken the name (and its completer has shown)
   xdotool key Return
   question=$(window "Slide Show Maker")
   if [[ -n $question ]]; then
-    sleep 0.3
-    keys "$question" Escape
+    press "$question" Escape
   else
     fail "no question after saving"
   fi
 else
   fail "no save dialog"
 fi
-sleep 0.5
-if [[ -f $work/out/show.sli ]]; then
+if until_ok 10 test -s "$work/out/show.sli"; then
   pass "the show is saved as show.sli"
   got=$(tail -n +10 "$work/out/show.sli" | tr -d '\r' | xargs -n1 basename | tr '\n' ' ')
   want="alpha.bmp charlie.gif bravo.jpg delta.jpg charlie.gif "

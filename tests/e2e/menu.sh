@@ -5,6 +5,7 @@
 # brings the menu back; a broken settings file does no harm, nor one that is a FIFO or read-only.
 #   menu.sh VISTABEL E2E_TOOL
 source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/wait.sh"
 vistabel=$1
 tool=$2
 store=$XDG_CONFIG_HOME/Vistabel/Vistabel.conf
@@ -13,7 +14,7 @@ store=$XDG_CONFIG_HOME/Vistabel/Vistabel.conf
 "$vistabel" 2>"$work/err1" & pid=$!
 id=$(window Vistabel 60)  # the first start on a busy machine builds the font cache
 if [[ -n $id ]]; then
-  sleep 0.5
+  settled
   shot menu
   size=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p')
   [[ $size == 327x82 ]] && pass "the menu shows only its buttons" || fail "the menu's client area is '$size'"
@@ -32,7 +33,7 @@ id=$(window Vistabel)
 keys "$id" Tab Tab Tab Return
 about=$(window "About Vistabel")
 if [[ -n $about ]]; then
-  sleep 0.5
+  settled
   shot about
   pass "About opens"
   gone Vistabel && pass "the menu closed for About" || fail "the menu stayed with About"
@@ -70,19 +71,15 @@ id=$(window Vistabel)
 keys "$id" Return
 dialog=$(window "Open Slide Show File")
 if [[ -n $dialog ]]; then
-  sleep 0.5
+  settled
   shot open-dialog
-  xdotool windowactivate --sync "$dialog" 2>/dev/null
+  active "$dialog"
   xdotool type --delay 20 "$work/red show.sli"
-  sleep 0.3
+  settled  # the dialog has taken the name (and its completer has shown)
   xdotool key Return
-  colour=""
-  for _ in $(seq 40); do
-    sleep 0.25
-    colour=$("$tool" grab "$work/player.png" 5,5 | tr -d '\n')
-    [[ $colour == "#ff0000" ]] && break
-  done
-  [[ $colour == "#ff0000" ]] && pass "the chosen show plays" || fail "screen corner was '$colour'"
+  red_corner() { [[ $("$tool" grab "$work/player.png" 5,5 | tr -d '\n') == "#ff0000" ]]; }
+  until_ok 10 red_corner && pass "the chosen show plays" ||
+    fail "screen corner was '$("$tool" grab "$work/player.png" 5,5 | tr -d '\n')'"
   xdotool key Escape
   id=$(window Vistabel)
   [[ -n $id ]] && pass "leaving the show brings the menu back" || fail "no menu after the show"

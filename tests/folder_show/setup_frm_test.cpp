@@ -23,6 +23,11 @@ QStringList State(const Setup_Frm* f) {
           QString::number(f->width()), QString::number(f->height())};
 }
 
+// A click on a box or option's mark.
+void Click(QAbstractButton* button) {
+  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
 class Setup : public Window_Test {
  protected:
   void SetUp() override {
@@ -90,19 +95,20 @@ TEST_F(Setup, SavedSettingsComeBackAndDamagedOrMissingOnesGiveTheDefaults) {
 
 TEST_F(Setup, EscSavesEverySettingAndBringsTheMenuBack) {
   Setup_Frm* f = Open();
-  QTest::mouseClick(f->Strech_Opt, Qt::LeftButton);
+  EXPECT_FALSE(f->Ratio_Chk->isEnabled());
+  Click(f->Strech_Opt);
   EXPECT_TRUE(f->Ratio_Chk->isEnabled());
-  f->Ratio_Chk->setChecked(false);
-  f->Delay_Scroll->setValue(1);
-  EXPECT_EQ(f->Delay_Lbl->text(), "1 Second");
-  f->Delay_Scroll->setValue(0);
-  EXPECT_EQ(f->Delay_Lbl->text(), "Forever");
-  f->Loop_Chk->setChecked(false);
-  f->Shuff_Chk->setChecked(true);
-  f->Message_Chk->setChecked(false);
-  f->Subs_Chk->setChecked(true);
+  for (const auto& [key, label] : {std::pair{Qt::Key_Home, "Forever"}, {Qt::Key_Right, "1 Second"},
+                                   {Qt::Key_Right, "2 Seconds"}, {Qt::Key_Left, "1 Second"},
+                                   {Qt::Key_Left, "Forever"}}) {
+    QTest::keyClick(f->Delay_Scroll, key);
+    EXPECT_EQ(f->Delay_Lbl->text(), label);
+  }
+  for (QAbstractButton* box : {static_cast<QAbstractButton*>(f->Ratio_Chk), static_cast<QAbstractButton*>(f->Loop_Chk),
+                               static_cast<QAbstractButton*>(f->Shuff_Chk), static_cast<QAbstractButton*>(f->Message_Chk),
+                               static_cast<QAbstractButton*>(f->Subs_Chk), static_cast<QAbstractButton*>(f->Music_Chk)})
+    Click(box);  // each the other way; the music box's file dialog is cancelled
   f->Picker->Save_Colour->Set_BackColor(65280);
-  f->Music_Chk->setChecked(true);  // no file ever chosen
   f->Dir1->Set_Path("/Pics");
   f->resize(500, 380);
   QTest::keyClick(f->Delay_Scroll, Qt::Key_Escape);
@@ -124,7 +130,10 @@ TEST_F(Setup, TheFolderListTheCountAndTheDrives) {
   EXPECT_EQ(f->Num_Files_Lbl->text(), "No. of Files in Root: 2");
   QTreeWidgetItem* pics = f->Dir1->topLevelItem(0)->child(1);
   ASSERT_EQ(pics->text(0), "Pics");
-  emit f->Dir1->itemDoubleClicked(pics, 0);
+  const QPoint on_pics = f->Dir1->visualItemRect(pics).center();
+  QTest::mouseClick(f->Dir1->viewport(), Qt::LeftButton, {}, on_pics);  // a double-click: a click,
+  QTest::mouseDClick(f->Dir1->viewport(), Qt::LeftButton, {}, on_pics);  // then the second press
+  QTest::mouseRelease(f->Dir1->viewport(), Qt::LeftButton, {}, on_pics);
   EXPECT_EQ(f->Dir1->Path(), "/Pics");
   EXPECT_EQ(f->File1, (QStringList{"a.jpg", "x.JPG"}));
   EXPECT_EQ(f->Num_Files_Lbl->text(), "Number of Files: 2");
@@ -168,14 +177,16 @@ TEST_F(Setup, RunWritesTheRunFileAndStartsThePlayer) {
     Close_All();
     Setup_Frm* f = Open();
     f->Dir1->Set_Path(c.folder);
-    (c.strech ? f->Strech_Opt : f->Maintain_Opt)->setChecked(true);
-    f->Ratio_Chk->setChecked(c.ratio);
-    f->Delay_Scroll->setValue(c.delay);
+    if (c.strech) Click(f->Strech_Opt);
+    if (f->Ratio_Chk->isChecked() != c.ratio) Click(f->Ratio_Chk);
+    QTest::keyClick(f->Delay_Scroll, c.delay == 0 ? Qt::Key_Home : Qt::Key_End);
+    ASSERT_EQ(f->Delay_Scroll->value(), c.delay);
     f->Picker->Save_Colour->Set_BackColor(c.colour);
-    f->Music_Chk->setChecked(c.music);
+    if (c.music) Click(f->Music_Chk);
     if (c.enter) {
-      f->Dir1->setFocus();
-      f->Dir1->setCurrentItem(f->Dir1->topLevelItem(0)->child(1));
+      QTreeWidgetItem* pics = f->Dir1->topLevelItem(0)->child(1);
+      QTest::mouseClick(f->Dir1->viewport(), Qt::LeftButton, {}, f->Dir1->visualItemRect(pics).center());
+      ASSERT_EQ(f->Dir1->currentItem(), pics);
       QTest::keyClick(f->Dir1, Qt::Key_Return);
     } else {
       QTest::mouseClick(f->Run_btn, Qt::LeftButton);
@@ -197,7 +208,7 @@ TEST_F(Setup, AnEmptyFolderIsRefusedWithoutSubfoldersAndSearchedWithThem) {
   EXPECT_TRUE(f->isVisible());
   EXPECT_FALSE(QFile::exists(General::Run_File_Path()));
   EXPECT_TRUE(navigator.log.isEmpty());
-  f->Subs_Chk->setChecked(true);
+  Click(f->Subs_Chk);
   QTest::mouseClick(f->Run_btn, Qt::LeftButton);
   EXPECT_EQ(msg.shown.size(), 1);
   EXPECT_FALSE(f->isVisible());
@@ -215,16 +226,35 @@ TEST_F(Setup, ARunFileThatCannotBeWrittenIsReportedAndNoShowStarts) {
   EXPECT_TRUE(navigator.log.isEmpty());
 }
 
+// Wider than its minimum, the window keeps the option frames and the boxes at the right edge and
+// gives the room to the folder list and the run button; nothing overlaps or leaves the window.
 TEST_F(Setup, TheHeightIsFixedAndTheWidthHasAMinimum) {
   Setup_Frm* f = Open();
-  f->resize(600, 500);
-  EXPECT_EQ(f->size(), QSize(600, 380));
-  EXPECT_EQ(f->Display_Fra->x(), General::Twips_To_Pixels((600 + 8) * 15 - 2130 - 225));
-  EXPECT_EQ(f->Run_btn->width(), General::Twips_To_Pixels((600 + 8) * 15 - 765));
+  const QList<QWidget*> moving = {f->Display_Fra, f->Delay_Fra, f->Colour_Fra, f->Music_Chk,
+                                  f->Shuff_Chk,   f->Loop_Chk,  f->Message_Chk};
+  const QList<QWidget*> growing = {f->Main_Fra, f->Dir1, f->Drive1, f->Num_Files_Lbl, f->Run_btn};
+  auto geometries = [&] {
+    QList<QRect> all;
+    for (QWidget* w : moving + growing) {
+      EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << w->objectName().toStdString();
+      all << w->geometry();
+    }
+    EXPECT_LT(f->Main_Fra->geometry().right(), f->Display_Fra->x());
+    return all;
+  };
   f->resize(200, 100);
   EXPECT_EQ(f->size(), QSize(359, 380));
   EXPECT_EQ(f->Display_Fra->geometry(), QRect(210, 9, 142, 97));
   EXPECT_GE(f->Close_Btn->y(), f->height());  // out of sight
+  const QList<QRect> narrow = geometries();
+  f->resize(600, 500);
+  EXPECT_EQ(f->size(), QSize(600, 380));
+  const QList<QRect> wide = geometries();
+  for (qsizetype i = 0; i < narrow.size(); ++i) {
+    const bool moves = i < moving.size();
+    EXPECT_EQ(wide[i].x() - narrow[i].x(), moves ? 241 : 0) << i;
+    EXPECT_EQ(wide[i].width() - narrow[i].width(), moves ? 0 : 241) << i;
+  }
 }
 
 TEST_F(Setup, TheMusicBoxAsksForAFileOnlyWhenReleasedInsideAndTicked) {

@@ -150,30 +150,6 @@ TEST_F(Dialog, ParseMultiFileName) {
                        Nuls("/p|a.jpg|b.jpg||")));
 }
 
-TEST_F(Dialog, DesignSettingsAreStoredWithoutTheirDefaults) {
-  Platform::Property_Bag bag;
-  d.WriteProperties(bag);
-  EXPECT_TRUE(bag.Items.isEmpty());
-  d.DialogTitle("T");
-  d.CancelError(true);
-  d.Filter("A|*.a");
-  d.FilterIndex(2);
-  d.MaxFileSize(300);
-  d.Flags(0x200);
-  d.WriteProperties(bag);
-  EXPECT_EQ(bag.Items.size(), 6);
-  OpenSaveDialog copy;
-  copy.ReadProperties(bag);
-  EXPECT_EQ(std::tuple(copy.DialogTitle(), copy.CancelError(), copy.Filter(), copy.FilterIndex(),
-                       copy.MaxFileSize(), copy.Flags(), copy.InitDir()),
-            std::tuple(QString("T"), true, QString("A|*.a"), 2, 300, 0x200, QString()));
-  // Values that cannot be read take their defaults.
-  bag.Items = {{"FilterIndex", "abc"}, {"MaxFileSize", -3}, {"Flags", "5e99"}};
-  copy.ReadProperties(bag);
-  EXPECT_EQ(std::tuple(copy.FilterIndex(), copy.MaxFileSize(), copy.Flags(), copy.DialogTitle()),
-            std::tuple(0, OpenSaveDialog::Path_Max, 0, QString()));
-}
-
 TEST(File_Dialog, FiltersBuffersAndMultipleSelections) {
   using namespace Platform::File_Dialog;
   const QStringList filters =

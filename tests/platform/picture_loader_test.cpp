@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -25,6 +24,8 @@
 namespace Platform {
 namespace {
 
+using Crafted::Encoded;
+
 const QColor kTopLeft(220, 30, 30), kTopRight(30, 200, 40), kBottomLeft(30, 50, 220),
     kBottomRight(240, 220, 40);
 
@@ -43,14 +44,6 @@ QImage Quadrants(QSize size) {
 QColor Quadrant_Colour(QSize size, QPointF at) {
   const bool right = at.x() >= size.width() / 2, bottom = at.y() >= size.height() / 2;
   return bottom ? (right ? kBottomRight : kBottomLeft) : (right ? kTopRight : kTopLeft);
-}
-
-QByteArray Encoded(const QImage& image, const char* format) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, format, 90);
-  return bytes;
 }
 
 bool Near(QColor got, QColor want, int tolerance) {

@@ -1,5 +1,11 @@
-// The drag gesture on the maker's picture list, and the drop's move of a whole entry.
+// The drag gesture on the maker's picture list, and the drop's move of a whole entry. The entries
+// are chosen and the drags begun with the mouse; the offscreen platform runs no drag of its own,
+// so the pointer's way over the list and the drop are handed to the list as the toolkit hands them
+// (the whole gesture runs on the real program in tests/e2e/maker.sh).
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
 
 #include "widgets/drag_list.h"
 #include "widgets/subclass.h"
@@ -14,21 +20,22 @@ QStringList Texts(const QListWidget& list) {
   return t;
 }
 
-// Fills the list with A..E, each entry carrying a number; `selected` -1 leaves the third entry
-// current but not selected.
-void Fill(QListWidget& list, int selected) {
+QPoint Centre(const QListWidget& list, int row) { return list.visualItemRect(list.item(row)).center(); }
+
+// Fills the list with A..E, each entry carrying a number, and clicks entry `row`.
+void Fill_And_Click(QListWidget& list, int row) {
   list.clear();
   for (qsizetype i = 0; i < ABCDE.size(); ++i)
     (new QListWidgetItem(ABCDE[i], &list))->setData(Qt::UserRole, int(i));
-  list.setCurrentRow(selected >= 0 ? selected : 2);
-  if (selected < 0) list.clearSelection();
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, Centre(list, row));
 }
 
-TEST(Drag_List, GestureMarksThePlaceAndDropsBeforeTheEntryUnderThePointer) {
+TEST(Drag_List, ADragFromAnEntryDropsItBeforeTheEntryUnderThePointer) {
   mdlSubclass::Drag_List list{nullptr};
   list.resize(200, 300);
   list.Make_Drag_List(true);
   list.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
   const struct {
     int from;
     int onto;  // -1: below the last entry
@@ -36,11 +43,17 @@ TEST(Drag_List, GestureMarksThePlaceAndDropsBeforeTheEntryUnderThePointer) {
   } drags[] = {
       {1, 4, {"A", "C", "D", "B", "E"}}, {4, 0, {"E", "A", "B", "C", "D"}}, {2, 2, ABCDE}, {2, -1, ABCDE}};
   for (const auto& d : drags) {
-    Fill(list, d.from);
+    Fill_And_Click(list, d.from);
+    ASSERT_EQ(mdlDragList::Selected_Index(list), d.from);
+    // Pressed on the entry and moved beyond the drag distance: the drag begins from that entry.
+    const QPoint start = Centre(list, d.from);
+    QTest::mousePress(list.viewport(), Qt::LeftButton, {}, start);
+    for (int step : {1, 2})
+      QTest::mouseMove(list.viewport(), start + QPoint(step * QApplication::startDragDistance(), 1));
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, start);
+    EXPECT_EQ(list.DragSource(), d.from);
     const QRect last = list.visualItemRect(list.item(4));
-    const QPoint to = d.onto >= 0 ? list.visualItemRect(list.item(d.onto)).center()
-                                  : last.center() + QPoint(0, last.height() + 10);
-    list.Begin_Drag(list.visualItemRect(list.item(d.from)).center());
+    const QPoint to = d.onto >= 0 ? Centre(list, d.onto) : last.center() + QPoint(0, last.height() + 10);
     EXPECT_EQ(list.Dragging(to), d.onto);
     EXPECT_EQ(list.Insert_Mark(), d.onto);
     EXPECT_TRUE(list.Dragging_Now());
@@ -51,13 +64,17 @@ TEST(Drag_List, GestureMarksThePlaceAndDropsBeforeTheEntryUnderThePointer) {
     EXPECT_EQ(list.Insert_Mark(), -1);
     EXPECT_FALSE(list.Dragging_Now());
   }
-  // The current entry of a list whose selection was cleared is not selected: nothing moves.
-  Fill(list, -1);
+  // A Ctrl-click takes the selection away and leaves the entry current: nothing moves.
+  Fill_And_Click(list, 2);
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, Centre(list, 2));
   EXPECT_EQ(mdlDragList::Selected_Index(list), -1);
   mdlDragList::Move_Item_Down(list);
+  list.Dragging(Centre(list, 4));
+  list.Dropped(Centre(list, 4));
   EXPECT_EQ(Texts(list), ABCDE);
   // An abandoned drag takes its mark away and moves nothing.
-  list.Dragging(list.visualItemRect(list.item(1)).center());
+  Fill_And_Click(list, 1);
+  list.Dragging(Centre(list, 3));
   list.Cancel_Drag();
   EXPECT_EQ(list.Insert_Mark(), -1);
   EXPECT_FALSE(list.Dragging_Now());

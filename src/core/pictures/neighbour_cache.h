@@ -25,7 +25,6 @@ class Neighbour_Cache {
     wanted_ = std::move(wanted);
     Trim();
   }
-  const QList<Key>& Wanted() const { return wanted_; }
   bool Is_Wanted(const Key& key) const { return wanted_.contains(key); }
 
   // Keeps a decoded picture of `bytes` bytes when it is wanted and fits beside the more wanted

@@ -26,7 +26,6 @@ QSize RatioWindowProc(QSize proposed) {
   return Snap(proposed, first_ratio);
 }
 
-bool Has_Ratio() { return have_ratio; }
 void Forget_Ratio() { have_ratio = false; }
 
 }  // namespace FormRatio_Mod

@@ -14,8 +14,7 @@ QSize Snap(QSize proposed, float ratio);
 // 0), and returns the size brought to that ratio.
 QSize RatioWindowProc(QSize proposed);
 
-// Whether a ratio has been remembered, and forgetting it (tests).
-bool Has_Ratio();
+// Forgets the remembered ratio (tests).
 void Forget_Ratio();
 
 }  // namespace FormRatio_Mod

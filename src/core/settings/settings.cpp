@@ -15,7 +15,6 @@
 #include <QStringList>
 #include <QVariant>
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -224,17 +223,6 @@ const Key Maker_Pause_Message{App_Maker, "Pause Message", Encoding::Whole, "1"};
 const Key Preview{App_Maker, "Preview", Encoding::Whole, "1"};
 const Key Maker_Drive{App_Maker, "Drive", Encoding::Text, "/"};
 const Key Maker_Path{App_Maker, "Path", Encoding::Text, "/"};
-
-std::span<const Key* const> All_Keys() {
-  static const std::array<const Key*, 30> keys{
-      &btnFocus,     &WindowX,       &WindowY,          &Display_Mode,     &Keep_Ratio,
-      &Delay,        &Loop,          &Shuffle,          &Pause_Message,    &Sub_Dirs,
-      &Colour,       &UseMusic,      &MusicPath,        &Drive,            &Path,
-      &MakerX,       &MakerY,        &Maker_Display_Mode, &Maker_Keep_Ratio, &Maker_Delay,
-      &Maker_Colour, &Maker_Loop,    &Maker_Shuffle,    &Maker_Pause_Message, &Preview,
-      &Maker_Drive,  &Maker_Path,    &DialogX,          &DialogY,          &Dialog_Path};
-  return keys;
-}
 
 // ---- conversions ----
 

@@ -9,7 +9,6 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
-#include <span>
 
 namespace Settings {
 
@@ -62,9 +61,6 @@ extern const Key DialogX, DialogY, Dialog_Path;
 extern const Key MakerX, MakerY;
 extern const Key Maker_Display_Mode, Maker_Keep_Ratio, Maker_Delay, Maker_Colour, Maker_Loop,
     Maker_Shuffle, Maker_Pause_Message, Preview, Maker_Drive, Maker_Path;
-
-// Every key of both applications.
-std::span<const Key* const> All_Keys();
 
 // Conversions from text. Each gives nothing for a text that is not a value of its kind; numbers
 // are read as the locale writes them (or plainly), rounded to the nearest whole number with halves

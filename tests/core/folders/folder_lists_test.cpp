@@ -4,8 +4,6 @@
 
 #include <QDir>
 
-#include "core/options/show_options.h"
-#include "core/layout/setup_layout.h"
 
 namespace {
 
@@ -62,21 +60,6 @@ TEST(FolderLists, FoldersAreTakenAbsoluteAndClean) {
   EXPECT_EQ(Folder_Lists::Full_Path("/tmp//x/../y"), "/tmp/y");
   EXPECT_EQ(Folder_Lists::Full_Path("rel"), QDir::currentPath() + "/rel");
   EXPECT_EQ(Folder_Lists::Full_Path(""), "");
-}
-
-TEST(ShowDelay, TheLabelRule) {
-  const std::pair<int, const char*> cases[] = {
-      {0, "Forever"}, {1, "1 Second"}, {2, "2 Seconds"}, {12, "12 Seconds"}, {60, "60 Seconds"}};
-  for (const auto& [seconds, text] : cases) EXPECT_EQ(Window_Options::Delay_Text(seconds), text);
-}
-
-TEST(SetupLayout, TheMinimumWidthGivesTheDesignPlaces) {
-  const Setup_Layout::Places design{5505, 3150, 2985, 2805, 4740, 4905, 3375, 4410, 3240};
-  EXPECT_EQ(Setup_Layout::Arrange(5505), design);
-  EXPECT_EQ(Setup_Layout::Arrange(3000), design);  // narrower snaps to the minimum
-  const Setup_Layout::Places wide = Setup_Layout::Arrange(7005);
-  const Setup_Layout::Places shifted{7005, 4650, 4485, 4305, 6240, 6405, 4875, 5910, 4740};
-  EXPECT_EQ(wide, shifted);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/folders/search_bar.h"
 #include "support/core_fakes.h"
 #include "support/walk_recorder.h"
 
@@ -45,11 +44,6 @@ TEST_F(Memory_Tree, EachFolderIsListedOnceWithoutSixteenBitLimits) {
   EXPECT_EQ(r.pictures.last(), "/big/f39999/b.jpg");
   EXPECT_EQ(dirs.listed.size(), 40001);
   EXPECT_EQ(r.climbs, 40000);
-}
-
-TEST(SearchBar, TheMaximumGrowsByTheDepthAndTheValueIsTheDepth) {
-  const int steps[][4] = {{0, 1, 1, 1}, {1, 2, 3, 2}, {2, 3, 5, 3}, {3, 2, 5, 2}};
-  for (const auto& s : steps) EXPECT_EQ(Search_Bar_Rule::Step(s[0], s[1]), (Search_Bar_Rule::Bar{s[2], s[3]}));
 }
 
 }  // namespace

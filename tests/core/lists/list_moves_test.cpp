@@ -29,6 +29,7 @@ TEST(mdlDragList, MovesTheSelectedEntry) {
       {"B up", Up, 1, 0, {"B", "A", "C", "D", "E"}, 0},
       {"A up", Up, 0, 0, ABCDE, 0},
       {"nothing selected, up", Up, -1, 0, ABCDE, -1},
+      {"A down", Down, 0, 0, {"B", "A", "C", "D", "E"}, 1},
       {"B down", Down, 1, 0, {"A", "C", "B", "D", "E"}, 2},
       {"E down", Down, 4, 0, ABCDE, 4},
       {"nothing selected, down", Down, -1, 0, ABCDE, -1},

@@ -59,24 +59,6 @@ TEST(Shuffle, RandomNumberCoversTheWholeRangeAndNoMore) {
   EXPECT_EQ(Shuffle::RandomNumber(random, 5, 5), 5);
 }
 
-TEST(Shuffle, RandomNumbersUniqueAndRepeating) {
-  SeededRandom random(3);
-  auto unique = Shuffle::RandomNumbers(random, 20, 11, 10, true);
-  ASSERT_TRUE(unique.has_value());
-  std::sort(unique->begin(), unique->end());
-  EXPECT_EQ(*unique, (QList<qint64>{11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
-
-  auto some = Shuffle::RandomNumbers(random, 3, 1, 3, false);
-  ASSERT_TRUE(some.has_value());
-  EXPECT_EQ(some->size(), 3);
-  EXPECT_TRUE(std::all_of(some->begin(), some->end(), [](qint64 v) { return v >= 1 && v <= 3; }));
-
-  EXPECT_FALSE(Shuffle::RandomNumbers(random, 3, 1, 4, true).has_value());
-  EXPECT_FALSE(Shuffle::RandomNumbers(random, 3, 1, 4, false).has_value());
-  EXPECT_FALSE(Shuffle::RandomNumbers(random, 1, 3).has_value());
-  EXPECT_EQ(Shuffle::RandomNumbers(random, 4)->size(), 5);
-}
-
 TEST(RatioKeeper, SnapsToTheFirstShape) {
   EXPECT_EQ(FormRatio_Mod::Snap(QSize(400, 300), 16.0f / 9.0f), QSize(533, 300));
   EXPECT_EQ(FormRatio_Mod::Snap(QSize(1000, 300), 16.0f / 9.0f), QSize(1000, 562));
@@ -85,7 +67,6 @@ TEST(RatioKeeper, SnapsToTheFirstShape) {
 
   FormRatio_Mod::Forget_Ratio();
   EXPECT_EQ(FormRatio_Mod::RatioWindowProc(QSize(300, 0)), QSize(300, 0));
-  EXPECT_FALSE(FormRatio_Mod::Has_Ratio());
   EXPECT_EQ(FormRatio_Mod::RatioWindowProc(QSize(800, 400)), QSize(800, 400));
   EXPECT_EQ(FormRatio_Mod::RatioWindowProc(QSize(500, 500)), QSize(1000, 500));
   EXPECT_EQ(FormRatio_Mod::RatioWindowProc(QSize(900, 300)), QSize(900, 450));

@@ -1,0 +1,44 @@
+# shellcheck shell=bash
+# Waiting for what a step awaits, each with a deadline, instead of pausing for a fixed time;
+# sourced after common.sh by the scripts that use it.
+
+# Runs the command after $1 every tenth of a second until it succeeds, for at most $1 seconds.
+until_ok() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
+}
+
+# Whether window $1 is the one that has the keyboard.
+is_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
+
+# Activates window $1 and waits (up to 10 seconds) until it has the keyboard.
+active() {
+  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null
+  until_ok 10 is_active "$1"
+}
+
+# Activates window $1, waits until it has the keyboard, and sends it the keys that follow.
+press() {
+  local id=$1
+  shift
+  active "$id" || echo "   window $id did not take the keyboard"
+  xdotool key "$@"
+}
+
+# Waits (up to 10 seconds) until the screen stops changing: two grabs in a row alike, a tenth of a
+# second apart. Windows are then painted and dialogs have taken what was typed.
+settled() {
+  "$tool" grab "$work/settled-a.png" >/dev/null
+  until_ok 10 same_screen
+}
+# One step of settled: a new grab alike to the last, which it then replaces.
+same_screen() {
+  sleep 0.1
+  "$tool" grab "$work/settled-b.png" >/dev/null && cmp -s "$work/settled-a.png" "$work/settled-b.png" && return 0
+  mv "$work/settled-b.png" "$work/settled-a.png"
+  return 1
+}
