@@ -318,7 +318,10 @@ void Main_Frm::changeEvent(QEvent* event) {
 }
 
 void Main_Frm::Hotkeys_Timer_Timer() {
-  if (Waiting()) return;  // the keys count once the step's picture is on screen
+  if (Waiting()) {  // the keys count once the step's picture is on screen
+    keys_due_ = true;
+    return;
+  }
   const bool active = isActiveWindow();
   const bool back = active && (left_.down || left_.pressed);
   const bool forward = active && (right_.down || right_.pressed);
@@ -556,6 +559,19 @@ void Main_Frm::Carry_On() {
   }
   // Then the keys and clicks, in their order.
   for (auto& event : std::exchange(deferred_, {})) QCoreApplication::postEvent(this, event.release());
+  // A poll of the arrows that came while the picture was on its way runs once it is drawn, and the
+  // next one a full interval later: a held arrow steps as fast as the pictures come, not at the
+  // next tick after them.
+  if (std::exchange(keys_due_, false)) {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          if (leaving_ || boxes_ > 0 || !Hotkeys_Timer.isActive()) return;
+          Hotkeys_Timer.start();
+          Hotkeys_Timer_Timer();
+        },
+        Qt::QueuedConnection);
+  }
 }
 
 void Main_Frm::Apply(Play_Steps::Outcome outcome, bool restart_timer) {

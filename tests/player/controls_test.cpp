@@ -154,6 +154,22 @@ TEST_F(Controls, ArrowsStepOnEveryPollWhileHeldAndOnlyWhileActive) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return f->isActiveWindow(); }, 2000));
   f->Hotkeys_Timer_Timer();
   EXPECT_EQ(f->CurrentFile, "/p/4.jpg");
+
+  // Held over a picture that is slow to come: the polls meanwhile are not lost, the next step
+  // follows as soon as it is on screen.
+  Close(player);
+  pictures.thread_safe = true;
+  pictures.Hold("/p/2.jpg");
+  f = Five();
+  f->Hotkeys_Timer.start(60'000);  // only the polls made here
+  QTest::keyPress(f, Qt::Key_Right);
+  f->Hotkeys_Timer_Timer();
+  ASSERT_TRUE(f->Waiting());
+  f->Hotkeys_Timer_Timer();
+  pictures.Release();
+  settle_decodes();
+  EXPECT_EQ(f->CurrentFile, "/p/3.jpg");
+  QTest::keyRelease(f, Qt::Key_Right);
 }
 
 TEST_F(Controls, TheWheelStepsOncePerNotchAndSumsSmallDeltas) {
