@@ -161,7 +161,9 @@ if maker=$(window "Make Slide Show File"); then
   round="alpha.bmp bravo.jpg charlie.gif delta.jpg "
   want="bravo.jpg charlie.gif delta.jpg ${round}${round}alpha.bmp bravo.jpg alpha.bmp charlie.gif delta.jpg "
   [[ $got == "$want" ]] && pass "a drag held below the list scrolls it" || fail "after the long drag: '$got'"
-  keys "$maker" Escape
+  keys "$maker" Escape  # the list was saved: no question
+  gone "Make Slide Show File" && pass "Esc with a saved list closes the maker at once" ||
+    fail "Esc with a saved list did not close the maker"
   menu=$(window Vistabel) && keys "$menu" Escape
 else
   fail "the maker did not open again"

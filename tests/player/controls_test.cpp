@@ -161,14 +161,15 @@ TEST_F(Controls, ArrowsStepOnEveryPollWhileHeldAndOnlyWhileActive) {
   pictures.thread_safe = true;
   pictures.Hold("/p/2.jpg");
   f = Five();
+  ASSERT_TRUE(QTest::qWaitFor([f] { return !f->Waiting(); }, 5000));  // the first picture is up
   f->Hotkeys_Timer.start(60'000);  // only the polls made here
   QTest::keyPress(f, Qt::Key_Right);
   f->Hotkeys_Timer_Timer();
   ASSERT_TRUE(f->Waiting());
   f->Hotkeys_Timer_Timer();
   pictures.Release();
-  settle_decodes();
-  EXPECT_EQ(f->CurrentFile, "/p/3.jpg");
+  EXPECT_TRUE(QTest::qWaitFor([f] { return f->CurrentFile == "/p/3.jpg" && !f->Waiting(); }, 5000))
+      << f->CurrentFile.toStdString();
   QTest::keyRelease(f, Qt::Key_Right);
 }
 
@@ -235,9 +236,24 @@ TEST_F(Controls, BackspaceDropsTheShownPictureExceptWhilePausedOrTheLastOne) {
   EXPECT_EQ(msg.shown[0], (Fakes::Message{"This is the last picture!!", 64, "ERROR"}));
   EXPECT_FALSE(f->Timer1.isActive());
   EXPECT_EQ(f->List2.size(), 1);
+  // While that box waits (in its own event loop) the arrows are not polled and a close waits for
+  // the answer.
+  msg.wait_ms = 150;
+  bool checked = false;
+  msg.while_open = [&] {
+    checked = true;
+    EXPECT_FALSE(f->Hotkeys_Timer.isActive());
+    f->close();
+    EXPECT_TRUE(f->isVisible());
+  };
+  f->Remove_Frame();
+  EXPECT_TRUE(checked);
+  Flush_Events();
+  EXPECT_FALSE(Playing());
+  msg.wait_ms = 0;
+  msg.while_open = nullptr;
 
   // Dropping the last picture of a show that does not loop passes its end: the show is left.
-  player->close();
   f = Five("1", "0");
   for (int i = 0; i < 4; ++i) f->Timer1_Timer();
   f->Remove_Frame();
@@ -279,6 +295,7 @@ TEST_F(Deleting, ShiftDeleteAsksThenDeletesTheFileForGood) {
   ShiftDelete(f, Qt::NoModifier);
   ShiftDelete(f, Qt::NoModifier, Qt::ShiftModifier);
   ShiftDelete(f, Qt::ShiftModifier | Qt::ControlModifier);
+  ShiftDelete(f, Qt::ShiftModifier | Qt::AltModifier);
   ShiftDelete(f, Qt::ShiftModifier, Qt::ShiftModifier | Qt::ControlModifier);
   QTest::keyClick(f, Qt::Key_Space);
   ShiftDelete(f);
