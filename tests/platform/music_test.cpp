@@ -66,10 +66,12 @@ TEST_F(Music, WhatPlaysAndWhatDoesNot) {
 
 TEST_F(Music, PositionReachesTheDurationAtTheEndAndARunRestarts) {
   ASSERT_NE(graph, nullptr);
-  const struct { QString path; double length; } cases[] = {
+  // A file of a few milliseconds may be over before its position is read; it restarts all the same.
+  const struct { QString path; double length; bool brief = false; } cases[] = {
       {Write("quiet.wav", wav()), 0.4},
       {Write("silence.mp3", mp3(12)), 12 * 1152 / 44100.0},
       {Write("short.mid", kMidi), 0},  // no known length: its end is seen all the same
+      {Write("short.wav", wav(20)), 0.02, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path.toStdString());
@@ -77,10 +79,10 @@ TEST_F(Music, PositionReachesTheDurationAtTheEndAndARunRestarts) {
     ASSERT_TRUE(graph->RenderFile(c.path));
     if (c.length > 0) EXPECT_NEAR(graph->Duration(), c.length, 0.05);
     ASSERT_TRUE(graph->Run());
-    EXPECT_LT(graph->Position(), graph->Duration());
+    if (!c.brief) EXPECT_LT(graph->Position(), graph->Duration());
     EXPECT_TRUE(QTest::qWaitFor([&] { return graph->Position() >= graph->Duration(); }, 15000));
     ASSERT_TRUE(graph->Run());
-    EXPECT_LT(graph->Position(), graph->Duration());
+    if (!c.brief) EXPECT_LT(graph->Position(), graph->Duration());
     graph->Stop();
     EXPECT_GE(graph->Position(), graph->Duration());
   }
