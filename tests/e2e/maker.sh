@@ -36,6 +36,19 @@ pass "the menu opens the maker"
 settled
 active "$maker"
 
+# Types $1 into the save dialog that comes and answers the question that follows (whether to run
+# the show) with No. Fails when the dialog or the question does not come.
+save_as() {
+  local dialog question
+  dialog=$(window "Save Slide Show File") || return 1
+  active "$dialog"
+  xdotool type --delay 20 "$1"
+  settled  # the dialog has taken the name (and its completer has shown)
+  xdotool key Return
+  question=$(window "Slide Show Maker") || return 1
+  press "$question" Escape
+}
+
 # Client places of the design (Fusion style, 16-pixel toolbar icons): the file list's rows from
 # y 57 on, 13 pixels apart; ADD; the picture list's rows from y 357 on; the toolbar's Save button.
 file_row() { echo $((57 + 13 * $1)); }
@@ -56,21 +69,7 @@ xdotool mouseup 1
 
 # Save as "show": the file is show.sli; answer No to running it.
 at 268 22; xdotool click 1
-dialog=$(window "Save Slide Show File")
-if [[ -n $dialog ]]; then
-  active "$dialog"
-  xdotool type --delay 20 "$work/out/show"
-  settled  # the dialog has taken the name (and its completer has shown)
-  xdotool key Return
-  question=$(window "Slide Show Maker")
-  if [[ -n $question ]]; then
-    press "$question" Escape
-  else
-    fail "no question after saving"
-  fi
-else
-  fail "no save dialog"
-fi
+save_as "$work/out/show" || fail "no save dialog, or no question after saving"
 if until_ok 10 test -s "$work/out/show.sli"; then
   pass "the show is saved as show.sli"
   got=$(tail -n +10 "$work/out/show.sli" | tr -d '\r' | xargs -n1 basename | tr '\n' ' ')
@@ -86,12 +85,11 @@ fi
 # Esc with a list changed since the save asks first: Esc on the question (Cancel) keeps the maker
 # and its list.
 at 244 "$(file_row 0)"; xdotool click --repeat 2 --delay 80 1  # alpha once more
-sleep 0.3
-keys "$maker" Escape
+settled
+press "$maker" Escape
 if question=$(window "Slide Show Maker"); then
   pass "Esc with a changed list asks first"
-  sleep 0.3
-  keys "$question" Escape
+  press "$question" Escape
   gone "Slide Show Maker" && window "Make Slide Show File" 0 >/dev/null && pass "Cancel keeps the maker" ||
     fail "the maker went after Cancel"
 else
@@ -100,20 +98,10 @@ fi
 
 # Yes saves the list (as again.sli; not run), and the maker goes: the menu comes back and the
 # folder is remembered.
-keys "$maker" Escape
+press "$maker" Escape
 if question=$(window "Slide Show Maker"); then
-  sleep 0.3
-  keys "$question" Return  # Yes
-  if dialog=$(window "Save Slide Show File"); then
-    sleep 0.5
-    xdotool windowactivate --sync "$dialog" 2>/dev/null
-    xdotool type --delay 20 "$work/out/again"
-    sleep 0.3
-    xdotool key Return
-    question=$(window "Slide Show Maker") && { sleep 0.3; keys "$question" Escape; }  # do not run it
-  else
-    fail "Yes gave no save dialog"
-  fi
+  press "$question" Return  # Yes
+  save_as "$work/out/again" || fail "Yes gave no save dialog, or no question after saving"
 else
   fail "the second Esc did not ask"
 fi
@@ -133,35 +121,30 @@ wait_end $pid 15
 # A list longer than its box: an entry dragged from the top and held just below the list scrolls
 # it to its end; dropped on the next to last entry in sight, it lands before that one.
 "$vistabel" 2>"$work/err" & pid=$!
-menu=$(window Vistabel 60) && sleep 0.5 && keys "$menu" Return  # the remembered button: the maker
+menu=$(window Vistabel 60) && press "$menu" Return  # the remembered button: the maker
 if maker=$(window "Make Slide Show File"); then
-  sleep 0.8
-  xdotool windowactivate --sync "$maker" 2>/dev/null
+  settled
+  active "$maker"
   at 244 "$(file_row 0)"; xdotool click 1
   xdotool keydown shift; at 244 "$(file_row 3)"; xdotool click 1; xdotool keyup shift
-  for _ in 1 2 3 4; do at 307 174; xdotool click 1; sleep 0.2; done  # 16 entries
+  for _ in 1 2 3 4; do at 307 174; xdotool click 1; done  # 16 entries
+  settled
   at 60 "$(list_row 0)"; xdotool mousedown 1
   for y in 4 8 12 16 40 80 110; do at 62 $(($(list_row 0) + y)); done  # just below the list
-  sleep 2
-  at 62 "$(list_row 6)"; sleep 0.5
+  settled 0.5  # the list scrolls a row every tenth of a second until its end
+  at 62 "$(list_row 6)"
+  settled
   shot drag-scrolled
   xdotool mouseup 1
-  sleep 0.5
+  settled
   at 268 22; xdotool click 1  # Save
-  if dialog=$(window "Save Slide Show File"); then
-    sleep 0.5
-    xdotool windowactivate --sync "$dialog" 2>/dev/null
-    xdotool type --delay 20 "$work/out/long"
-    sleep 0.3
-    xdotool key Return
-    question=$(window "Slide Show Maker") && { sleep 0.3; keys "$question" Escape; }
-  fi
-  sleep 0.5
+  save_as "$work/out/long" || fail "no save dialog for the long list"
+  until_ok 10 test -s "$work/out/long.sli"
   got=$(tail -n +10 "$work/out/long.sli" 2>/dev/null | tr -d '\r' | xargs -n1 basename | tr '\n' ' ')
   round="alpha.bmp bravo.jpg charlie.gif delta.jpg "
   want="bravo.jpg charlie.gif delta.jpg ${round}${round}alpha.bmp bravo.jpg alpha.bmp charlie.gif delta.jpg "
   [[ $got == "$want" ]] && pass "a drag held below the list scrolls it" || fail "after the long drag: '$got'"
-  keys "$maker" Escape  # the list was saved: no question
+  press "$maker" Escape  # the list was saved: no question
   gone "Make Slide Show File" && pass "Esc with a saved list closes the maker at once" ||
     fail "Esc with a saved list did not close the maker"
   menu=$(window Vistabel) && keys "$menu" Escape

@@ -30,14 +30,15 @@ press() {
 }
 
 # Waits (up to 10 seconds) until the screen stops changing: two grabs in a row alike, a tenth of a
-# second apart. Windows are then painted and dialogs have taken what was typed.
+# second apart (or $1 seconds, for what moves on a timer). Windows are then painted and dialogs
+# have taken what was typed.
 settled() {
   "$tool" grab "$work/settled-a.png" >/dev/null
-  until_ok 10 same_screen
+  until_ok 10 same_screen "${1:-0.1}"
 }
-# One step of settled: a new grab alike to the last, which it then replaces.
+# One step of settled: a new grab, $1 seconds on, alike to the last, which it then replaces.
 same_screen() {
-  sleep 0.1
+  sleep "$1"
   "$tool" grab "$work/settled-b.png" >/dev/null && cmp -s "$work/settled-a.png" "$work/settled-b.png" && return 0
   mv "$work/settled-b.png" "$work/settled-a.png"
   return 1
