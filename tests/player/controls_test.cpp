@@ -24,7 +24,7 @@ class Controls : public Player {
     }
     Main_Frm* f = Play(Show_File(Options("False", "0", loop, "5", "0", "0", message) + paths));
     f->activateWindow();
-    QTest::qWaitFor([f] { return f->isActiveWindow(); }, 2000);
+    EXPECT_TRUE(QTest::qWaitFor([f] { return f->isActiveWindow(); }, 2000));
     return f;
   }
   static void Wheel(QWidget* w, QPoint angle) {
@@ -255,8 +255,7 @@ class Deleting : public Controls {
   Main_Frm* Three() {
     for (int i = 1; i <= 3; ++i) {
       paths << dir.filePath(QString("%1.jpg").arg(i));
-      QFile f(paths.last());
-      EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+      EXPECT_TRUE(Write_File(paths.last()));
       pictures.Add(paths.last(), {40, 30});
     }
     Main_Frm* f = Play(Show_File(Options("False", "0", "1") + paths));
@@ -336,7 +335,7 @@ TEST_F(Deleting, AFileThatCannotBeDeletedStaysInTheList) {
 TEST_F(Controls, MusicPlaysLoopsAndStopsWithTheShow) {
   pictures.Add("/p/1.jpg", {40, 30});
   const QString song = dir.filePath("song.mp3");
-  QFile(song).open(QIODevice::WriteOnly);
+  ASSERT_TRUE(Write_File(song));
   Main_Frm* f = Play(Show_File(Options("False", "0", "1", "5", "0", "0", "1", "1", song) +
                                QStringList{"/p/1.jpg"}));
   EXPECT_EQ(music.log, (QStringList{"render " + song, "run"}));
@@ -360,7 +359,7 @@ TEST_F(Controls, MusicPlaysLoopsAndStopsWithTheShow) {
 TEST_F(Controls, MusicThatIsOffMissingOrUnplayable) {
   pictures.Add("/p/1.jpg", {40, 30});
   const QString song = dir.filePath("song.mp3");
-  QFile(song).open(QIODevice::WriteOnly);
+  ASSERT_TRUE(Write_File(song));
   enum Expect { Silent, Fatal, Back_To_Maker };
   struct { QString use, path; bool render, run, device; Expect expect; } cases[] = {
       {"0", song, true, true, true, Silent},
@@ -398,7 +397,7 @@ TEST_F(Controls, MusicThatIsOffMissingOrUnplayable) {
       EXPECT_EQ(msg.shown[0], (Fakes::Message{"Invalid Music file, program will exit.", 16, "Slide Show"}));
       EXPECT_EQ(program.end_codes, c.expect == Fatal ? QList<int>{1} : QList<int>{});
       EXPECT_EQ(Playing(), c.expect == Fatal);
-      if (c.expect == Back_To_Maker) EXPECT_EQ(navigator.log.last(), "ended preview");
+      if (c.expect == Back_To_Maker) { EXPECT_EQ(navigator.log.last(), "ended preview"); }
     }
     Close(player);
     Flush_Events();
@@ -416,7 +415,7 @@ TEST_F(Controls, TheShowStandsStillWhileAMessageBoxWaits) {
   // comes while the box waits is shown behind it; one that cannot be loaded is passed over only
   // after the answer. A preview then goes back to the maker; otherwise the program ends.
   const QString song = dir.filePath("song.mp3");
-  QFile(song).open(QIODevice::WriteOnly);
+  ASSERT_TRUE(Write_File(song));
   music.unplayable.insert(song);
   using Platform::Show_Origin;
   const struct { Show_Origin origin; QString first; } cases[] = {

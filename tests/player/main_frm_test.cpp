@@ -187,38 +187,20 @@ TEST_F(Player, EmptyEntriesShowOnlyTheBackground) {
 }
 
 TEST_F(Player, RunFileIsDeletedOnlyWhenLeavingByTheUsersStepOrAFailure) {
-  const QString run = General::Run_File_Path();
+  // The timer passing the end leaves the run file; the user's step past it deletes the run file,
+  // and no other.
+  const QString run = General::Run_File_Path(), other = dir.filePath("show.sli");
   pictures.Add("/p/1.jpg", {40, 30});
   pictures.Add("/p/2.jpg", {40, 30});
-  const QStringList lines = Options("False", "0", "0") + QStringList{"/p/1.jpg", "/p/2.jpg"};
-  {
-    // The timer passing the end leaves the run file in place.
-    ShowFile::Options o;
-    ASSERT_TRUE(ShowFile::Write(Platform::Services::Disk(), run, o, {"/p/1.jpg", "/p/2.jpg"}));
-    Main_Frm* f = Play(run);
-    f->Timer1_Timer();
-    f->Timer1_Timer();
+  const struct { QString file; bool timed, kept; } cases[] = {
+      {run, true, true}, {run, false, false}, {other, false, true}};
+  for (const auto& c : cases) {
+    ASSERT_TRUE(ShowFile::Write(Platform::Services::Disk(), c.file, {}, {"/p/1.jpg", "/p/2.jpg"}));
+    Main_Frm* f = Play(c.file);
+    for (int i = 0; i < 2; ++i) c.timed ? f->Timer1_Timer() : f->Forward();
     Flush_Events();
     EXPECT_FALSE(Playing());
-    EXPECT_TRUE(QFile::exists(run));
-  }
-  {
-    // Forward past the end of the run file's show deletes it.
-    Main_Frm* f = Play(run);
-    f->Forward();
-    f->Forward();
-    Flush_Events();
-    EXPECT_FALSE(Playing());
-    EXPECT_FALSE(QFile::exists(run));
-  }
-  {
-    // Any other file is left alone.
-    const QString other = Show_File(lines);
-    Main_Frm* f = Play(other);
-    f->Forward();
-    f->Forward();
-    Flush_Events();
-    EXPECT_TRUE(QFile::exists(other));
+    EXPECT_EQ(QFile::exists(c.file), c.kept) << c.file.toStdString() << c.timed;
   }
 }
 

@@ -39,11 +39,8 @@ class Player : public ::testing::Test {
 
   // Writes a show file with these lines (CR LF) and returns its path.
   QString Show_File(const QStringList& lines, const QString& name = "show.sli") {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    for (const QString& l : lines) f.write(QFile::encodeName(l) + "\r\n");
-    return path;
+    EXPECT_TRUE(Write_File(dir.filePath(name), Crlf_Lines(lines)));
+    return dir.filePath(name);
   }
   static QStringList Options(const QString& strech, const QString& ratio, const QString& loop,
                              const QString& delay = "5", const QString& back_col = "0",
