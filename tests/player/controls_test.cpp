@@ -17,12 +17,8 @@ class Controls : public Player {
  protected:
   // A looping five-picture show with the pause message as asked; the player is the active window.
   Main_Frm* Five(const QString& message = "1", const QString& loop = "1") {
-    QStringList paths;
-    for (int i = 1; i <= 5; ++i) {
-      paths << QString("/p/%1.jpg").arg(i);
-      pictures.Add(paths.last(), {40, 30});
-    }
-    Main_Frm* f = Play(Show_File(Options("False", "0", loop, "5", "0", "0", message) + paths));
+    Main_Frm* f = Play_Pictures(Options("False", "0", loop, "5", "0", "0", message),
+                                {"/p/1.jpg", "/p/2.jpg", "/p/3.jpg", "/p/4.jpg", "/p/5.jpg"});
     f->activateWindow();
     EXPECT_TRUE(QTest::qWaitFor([f] { return f->isActiveWindow(); }, 2000));
     return f;
@@ -161,6 +157,7 @@ TEST_F(Controls, ArrowsStepOnEveryPollWhileHeldAndOnlyWhileActive) {
   pictures.thread_safe = true;
   pictures.Hold("/p/2.jpg");
   f = Five();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !f->Waiting(); }, 5000));  // the first picture is on screen
   f->Hotkeys_Timer.start(60'000);  // only the polls made here
   QTest::keyPress(f, Qt::Key_Right);
   f->Hotkeys_Timer_Timer();
@@ -257,9 +254,8 @@ class Deleting : public Controls {
     for (int i = 1; i <= 3; ++i) {
       paths << dir.filePath(QString("%1.jpg").arg(i));
       EXPECT_TRUE(Write_File(paths.last()));
-      pictures.Add(paths.last(), {40, 30});
     }
-    Main_Frm* f = Play(Show_File(Options("False", "0", "1") + paths));
+    Main_Frm* f = Play_Pictures(Options("False", "0", "1"), paths);
     f->Forward();  // picture 2
     return f;
   }

@@ -18,8 +18,7 @@
 namespace {
 
 TEST_F(Player, PlaysInFileOrderAtTheFilesDelayAndWraps) {
-  for (QString p : {"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"}) pictures.Add(p, {400, 300});
-  Main_Frm* f = Play(Show_File(Options("True", "1", "1", "2.5") + QStringList{"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"}));
+  Main_Frm* f = Play_Pictures(Options("True", "1", "1", "2.5"), {"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"});
   EXPECT_EQ(f->CurrentFile, "/p/1.jpg");
   EXPECT_TRUE(f->Timer1.isActive());
   EXPECT_EQ(f->Timer1.interval(), 2500);
@@ -34,8 +33,7 @@ TEST_F(Player, PlaysInFileOrderAtTheFilesDelayAndWraps) {
 }
 
 TEST_F(Player, ANonLoopingShowIsLeftOneStepAfterTheLastPicture) {
-  for (QString p : {"/p/1.jpg", "/p/2.jpg"}) pictures.Add(p, {400, 300});
-  Main_Frm* f = Play(Show_File(Options("False", "0", "0") + QStringList{"/p/1.jpg", "/p/2.jpg"}));
+  Main_Frm* f = Play_Pictures(Options("False", "0", "0"), {"/p/1.jpg", "/p/2.jpg"});
   f->Timer1_Timer();
   EXPECT_EQ(f->CurrentFile, "/p/2.jpg");
   EXPECT_TRUE(f->isVisible());
@@ -57,7 +55,7 @@ TEST_F(Player, ANonLoopingShowIsLeftOneStepAfterTheLastPicture) {
 
   // Past the end the show ends even when the first picture cannot be loaded: a missing first
   // picture before a good one, and 38 broken ones before three good ones.
-  pictures.Add("/p/3.jpg", {400, 300});
+  pictures.Add("/p/3.jpg", {40, 30});
   QStringList broken;
   for (int i = 0; i < 38; ++i) broken << QString("/p/broken%1.jpg").arg(i);
   for (const QStringList& list : {QStringList{"/p/missing.jpg", "/p/1.jpg"},
@@ -94,8 +92,7 @@ TEST_F(Player, AnInvalidFileIsRefusedAndEndsTheProgram) {
 }
 
 TEST_F(Player, OptionsOfTheFileReachThePlayer) {
-  pictures.Add("/p/1.jpg", {40, 30});
-  Main_Frm* f = Play(Show_File(Options("True", "0", "1", "0", "255") + QStringList{"/p/1.jpg"}));
+  Main_Frm* f = Play_Pictures(Options("True", "0", "1", "0", "255"), {"/p/1.jpg"});
   EXPECT_EQ(f->palette().color(QPalette::Window), QColor(255, 0, 0));
   EXPECT_FALSE(f->Timer1.isActive());  // Delay 0: the show never advances by itself
   EXPECT_TRUE(f->StrechOn);
@@ -209,8 +206,7 @@ TEST_F(Player, ShufflesOnceAtLoad) {
   random.values = {0.99, 0.99, 0.0};  // first draw picks the last entry, then the last again
   Platform::Services::Guard rnd;
   rnd.random(random);
-  for (QString p : {"/p/a", "/p/b", "/p/c"}) pictures.Add(p, {40, 30});
-  Main_Frm* f = Play(Show_File(Options("False", "0", "1", "5", "0", "1") + QStringList{"/p/a", "/p/b", "/p/c"}));
+  Main_Frm* f = Play_Pictures(Options("False", "0", "1", "5", "0", "1"), {"/p/a", "/p/b", "/p/c"});
   EXPECT_EQ(f->List2, (QStringList{"/p/c", "/p/a", "/p/b"}));
   EXPECT_EQ(f->CurrentFile, "/p/c");
   // Showing the window again does not load the show again.
@@ -221,8 +217,7 @@ TEST_F(Player, ShufflesOnceAtLoad) {
 }
 
 TEST_F(Player, DecodesOnlyWhatIsSeenAndAgainWhenMoreIsSeen) {
-  pictures.Add("/p/big.jpg", {6000, 4000});
-  Main_Frm* f = Play(Show_File(Options("False", "0", "1") + QStringList{"/p/big.jpg"}));
+  Main_Frm* f = Play_Pictures(Options("False", "0", "1"), {"/p/big.jpg"}, {6000, 4000});
   const QSize window = f->size();
   ASSERT_FALSE(pictures.loads.isEmpty());
   const auto first = pictures.loads.last().request;
@@ -245,11 +240,10 @@ TEST_F(Player, DecodesOnlyWhatIsSeenAndAgainWhenMoreIsSeen) {
 TEST_F(Player, TheNextPictureIsDecodedAheadForTheWindowItWillBeShownIn) {
   pictures.thread_safe = true;
   const QStringList paths{"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"};
-  for (const QString& p : paths) pictures.Add(p, {4000, 3000});
   auto loads = [&](const QString& p) { return pictures.Loads_Of(p, true) + pictures.Loads_Of(p, false); };
   const auto settle = settle_decodes;
 
-  Main_Frm* f = Play(Show_File(Options("True", "1", "1") + paths));
+  Main_Frm* f = Play_Pictures(Options("True", "1", "1"), paths, {4000, 3000});
   settle();
   ASSERT_GE(loads("/p/2.jpg"), 1);  // before any step
   int before = loads("/p/2.jpg");

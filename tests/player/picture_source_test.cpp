@@ -97,9 +97,8 @@ TEST_F(Source, KeepsTheMostWantedNeighboursWithinItsBytes) {
 
 TEST_F(Player, EscLeavesAtOnceWhileTheStepsPictureIsBeingDecoded) {
   pictures.thread_safe = true;
-  pictures.Add("/p/slow.jpg", {6000, 4000});
   pictures.Hold("/p/slow.jpg");
-  Main_Frm* f = Play(Show_File(Options("True", "1", "1") + QStringList{"/p/slow.jpg"}));
+  Main_Frm* f = Play_Pictures(Options("True", "1", "1"), {"/p/slow.jpg"}, {6000, 4000});
   ASSERT_TRUE(f->Waiting());
   ASSERT_TRUE(QTest::qWaitFor([&] { return pictures.Loads_Of("/p/slow.jpg", true) == 1; }));
   QTest::keyClick(f, Qt::Key_Escape);
@@ -110,9 +109,8 @@ TEST_F(Player, EscLeavesAtOnceWhileTheStepsPictureIsBeingDecoded) {
 
 TEST_F(Player, KeysAndTheTimerWaitForTheStepsPicture) {
   pictures.thread_safe = true;
-  for (QString p : {"/p/1.jpg", "/p/2.jpg"}) pictures.Add(p, {400, 300});
   pictures.Hold("/p/1.jpg");
-  Main_Frm* f = Play(Show_File(Options("False", "0", "1", "0.05") + QStringList{"/p/1.jpg", "/p/2.jpg"}));
+  Main_Frm* f = Play_Pictures(Options("False", "0", "1", "0.05"), {"/p/1.jpg", "/p/2.jpg"});
   ASSERT_TRUE(f->Waiting());
   QTest::keyClick(f, Qt::Key_Space);  // pause
   f->Forward();

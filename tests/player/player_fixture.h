@@ -51,6 +51,11 @@ class Player : public ::testing::Test {
             "Music=" + music};
   }
 
+  // Plays a show of these pictures, each known to the picture seam at `size`, with these options.
+  Main_Frm* Play_Pictures(const QStringList& options, const QStringList& paths, QSize size = {40, 30}) {
+    for (const QString& p : paths) pictures.Add(p, size);
+    return Play(Show_File(options + paths));
+  }
   // Starts the player on `path` as the menu would (or from `origin`), and waits until the show is
   // loaded.
   Main_Frm* Play(const QString& path, Platform::Show_Origin origin = Platform::Show_Origin::Menu) {
