@@ -240,40 +240,38 @@ TEST_F(Player, DecodesOnlyWhatIsSeenAndAgainWhenMoreIsSeen) {
 TEST_F(Player, TheNextPictureIsDecodedAheadForTheWindowItWillBeShownIn) {
   pictures.thread_safe = true;
   const QStringList paths{"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"};
-  auto loads = [&](const QString& p) { return pictures.Loads_Of(p, true) + pictures.Loads_Of(p, false); };
-  const auto settle = settle_decodes;
 
   Main_Frm* f = Play_Pictures(Options("True", "1", "1"), paths, {4000, 3000});
-  settle();
-  ASSERT_GE(loads("/p/2.jpg"), 1);  // before any step
-  int before = loads("/p/2.jpg");
+  settle_decodes();
+  ASSERT_GE(pictures.Loads_Of("/p/2.jpg"), 1);  // before any step
+  int before = pictures.Loads_Of("/p/2.jpg");
   f->Timer1_Timer();
   EXPECT_EQ(f->CurrentFile, "/p/2.jpg");
-  EXPECT_EQ(loads("/p/2.jpg"), before);  // not decoded again
+  EXPECT_EQ(pictures.Loads_Of("/p/2.jpg"), before);  // not decoded again
   EXPECT_EQ(f->Image1->Image().width(), f->width());
 
   // The window changes after the next picture was decoded ahead: it is decoded again for the new
   // size, and shown at that size.
-  settle();
+  settle_decodes();
   f->showNormal();
   f->resize(f->size() / 2);
   Flush_Events();
-  settle();
-  before = loads("/p/3.jpg");
+  settle_decodes();
+  before = pictures.Loads_Of("/p/3.jpg");
   EXPECT_GE(before, 2);
   f->Timer1_Timer();
   EXPECT_EQ(f->CurrentFile, "/p/3.jpg");
-  EXPECT_EQ(loads("/p/3.jpg"), before);
+  EXPECT_EQ(pictures.Loads_Of("/p/3.jpg"), before);
   EXPECT_EQ(f->Image1->Image().width(), f->width());
 
   // Stepping back decodes the picture before ahead.
   f->Back();
   EXPECT_EQ(f->CurrentFile, "/p/2.jpg");
-  settle();
-  before = loads("/p/1.jpg");
+  settle_decodes();
+  before = pictures.Loads_Of("/p/1.jpg");
   f->Back();
   EXPECT_EQ(f->CurrentFile, "/p/1.jpg");
-  EXPECT_EQ(loads("/p/1.jpg"), before);
+  EXPECT_EQ(pictures.Loads_Of("/p/1.jpg"), before);
   EXPECT_EQ(f->Image1->Image().width(), f->width());
 }
 

@@ -28,7 +28,6 @@ class Source : public ::testing::Test {
   static Picture_Key Key(const QString& path, Fitting::Mode mode = Fitting::Mode::Keep_Ratio) {
     return {path, mode, {800, 600}};
   }
-  int Loads(const QString& path) { return pictures.Loads_Of(path, true) + pictures.Loads_Of(path, false); }
 
   Fakes::Pictures pictures;
   Platform::Services::Guard seams;
@@ -56,24 +55,24 @@ TEST_F(Source, DecodesWhatTheWindowShowsOncePerPictureAndSize) {
   EXPECT_EQ(a->own, QSize(4000, 3000));
   source.Want({{"/a", Fitting::Mode::Keep_Ratio, {400, 300}}});  // another size is another picture
   settle_decodes();
-  EXPECT_EQ(Loads("/a"), 2);
+  EXPECT_EQ(pictures.Loads_Of("/a"), 2);
 }
 
 TEST_F(Source, WhatIsNoLongerWantedIsDroppedOrItsResultLetGo) {
   pictures.Hold("/a");
   pictures.Hold("/b");
   source.Want({Key("/a"), Key("/b"), Key("/c")});  // both threads busy, /c waits its turn
-  ASSERT_TRUE(QTest::qWaitFor([&] { return Loads("/a") + Loads("/b") == 2; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return pictures.Loads_Of("/a") + pictures.Loads_Of("/b") == 2; }));
   source.Want({Key("/d"), Key("/b")});  // /a goes on unwanted, /c never starts
   pictures.Release("/a");
   ASSERT_TRUE(QTest::qWaitFor([&] { return source.Find(Key("/d")).has_value(); }));
-  EXPECT_EQ(Loads("/c"), 0);
+  EXPECT_EQ(pictures.Loads_Of("/c"), 0);
   EXPECT_EQ(source.Held(), QList<Picture_Key>{Key("/d")});
   // Wanted again while still under way: no second decode, its result is taken.
   source.Want({Key("/b")});
   pictures.Release("/b");
   settle_decodes();
-  EXPECT_EQ(Loads("/b"), 1);
+  EXPECT_EQ(pictures.Loads_Of("/b"), 1);
   EXPECT_EQ(source.Held(), QList<Picture_Key>{Key("/b")});
   QList<Picture_Key> came;
   for (const auto& signal : ready) came << signal[0].value<Picture_Key>();
@@ -92,7 +91,7 @@ TEST_F(Source, KeepsTheMostWantedNeighboursWithinItsBytes) {
   source.Want({key("/b"), key("/c"), key("/d"), key("/a")});  // a step on: the one before goes last
   settle_decodes();
   EXPECT_EQ(source.Held(), (QList<Picture_Key>{key("/b"), key("/c"), key("/d")}));
-  EXPECT_EQ(Loads("/d"), 2);  // the first result found no room; the second is kept
+  EXPECT_EQ(pictures.Loads_Of("/d"), 2);  // the first result found no room; the second is kept
 }
 
 TEST_F(Player, EscLeavesAtOnceWhileTheStepsPictureIsBeingDecoded) {

@@ -97,11 +97,11 @@ class Pictures final : public Platform::PictureLoaderSeam {
     if (path.isEmpty()) held.clear(); else held.remove(path);
     released.wakeAll();
   }
-  // How many times the picture was decoded, on worker threads or on the main thread.
-  int Loads_Of(const QString& path, bool on_worker) {
+  // How many times the picture was decoded: on worker threads, on the main thread, or on either.
+  int Loads_Of(const QString& path, std::optional<bool> on_worker = {}) {
     QMutexLocker lock(&mutex);
     int n = 0;
-    for (const auto& l : loads) n += (l.path == path && l.worker == on_worker) ? 1 : 0;
+    for (const auto& l : loads) n += (l.path == path && on_worker.value_or(l.worker) == l.worker) ? 1 : 0;
     return n;
   }
   struct Load_Call {
