@@ -162,6 +162,7 @@ TEST_F(Controls, ArrowsStepOnEveryPollWhileHeldAndOnlyWhileActive) {
   QTest::keyPress(f, Qt::Key_Right);
   f->Hotkeys_Timer_Timer();
   ASSERT_TRUE(f->Waiting());
+  EXPECT_FALSE(f->Timer1.isActive());  // the delay starts once the picture is on screen
   f->Hotkeys_Timer_Timer();
   pictures.Release();
   // The step to the third picture decodes it in turn (no poll of the timer comes meanwhile).
