@@ -226,8 +226,9 @@ TEST_F(Controls, BackspaceDropsTheShownPictureExceptWhilePausedOrTheLastOne) {
   EXPECT_EQ(f->List2, (QStringList{"/p/1.jpg", "/p/3.jpg", "/p/4.jpg", "/p/5.jpg"}));
   EXPECT_EQ(f->CurrentFile, "/p/3.jpg");
   EXPECT_TRUE(f->Timer1.isActive());
+  f->Back();  // the first picture may go too
   for (int i = 0; i < 3; ++i) f->Remove_Frame();
-  EXPECT_EQ(f->List2.size(), 1);
+  EXPECT_EQ(f->List2, QStringList{"/p/5.jpg"});
   EXPECT_TRUE(msg.shown.isEmpty());
   f->Remove_Frame();
   ASSERT_EQ(msg.shown.size(), 1);
