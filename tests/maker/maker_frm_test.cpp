@@ -183,6 +183,7 @@ TEST_F(Maker, TogglesMirrorTheirCheckBoxesAndTheMusicBoxItsState) {
     QCheckBox* box;
     bool initially;
   } toggles[] = {{1, f->Loop_Chk, true}, {2, f->Shuff_Chk, false}, {3, f->Message_Chk, true}};
+  for (int command : {5, 7, 8, 10}) EXPECT_FALSE(f->Button(command)->isCheckable()) << command;
   for (const auto& t : toggles) {
     QAction* a = f->Button(t.button);
     EXPECT_EQ(t.box->isChecked(), t.initially) << t.button;
@@ -452,6 +453,8 @@ TEST_F(Maker, LoadingKeepsWhatItReadBeforeAFaultAndRoundsHalvesToEven) {
       {"Delay=abc", "Strech=True\r\nRatio=0\r\n/p/x.jpg\r\nDelay=abc\r\n", {"/p/x.jpg"}, 5, true},
       {"Delay=2.5", "Strech=True\r\nRatio=0\r\nShuff=0\r\nDelay=2.5" + tail, {"/p/x.jpg"}, 2, false},
       {"Delay=3.5", "Strech=True\r\nRatio=0\r\nShuff=0\r\nDelay=3.5" + tail, {"/p/x.jpg"}, 4, false},
+      {"Delay=0", "Strech=True\r\nRatio=0\r\nShuff=0\r\nDelay=0" + tail, {"/p/x.jpg"}, 0, false},
+      {"BackCol=x", "Strech=True\r\nRatio=0\r\nShuff=0\r\nDelay=5" + QByteArray(tail).replace("BackCol=0", "BackCol=x"), {}, 5, true},
   };
   for (const auto& c : cases) {
     Maker_Frm* f = Open();
