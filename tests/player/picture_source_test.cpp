@@ -94,16 +94,20 @@ TEST_F(Source, KeepsTheMostWantedNeighboursWithinItsBytes) {
   EXPECT_EQ(pictures.Loads_Of("/d"), 2);  // the first result found no room; the second is kept
 }
 
-TEST_F(Player, EscLeavesAtOnceWhileTheStepsPictureIsBeingDecoded) {
+TEST_F(Player, EscOrARightClickLeavesAtOnceWhileTheStepsPictureIsBeingDecoded) {
   pictures.thread_safe = true;
-  pictures.Hold("/p/slow.jpg");
-  Main_Frm* f = Play_Pictures(Options("True", "1", "1"), {"/p/slow.jpg"}, {6000, 4000});
-  ASSERT_TRUE(f->Waiting());
-  ASSERT_TRUE(QTest::qWaitFor([&] { return pictures.Loads_Of("/p/slow.jpg", true) == 1; }));
-  QTest::keyClick(f, Qt::Key_Escape);
-  Flush_Events();
-  EXPECT_FALSE(Playing());
-  EXPECT_TRUE(Picture_Source::Busy());  // the decode goes on, nobody waits for it
+  for (const bool click : {false, true}) {
+    pictures.Hold("/p/slow.jpg");
+    Main_Frm* f = Play_Pictures(Options("True", "1", "1"), {"/p/slow.jpg"}, {6000, 4000});
+    ASSERT_TRUE(f->Waiting());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pictures.Loads_Of("/p/slow.jpg", true) == click + 1; }));
+    click ? QTest::mouseClick(f, Qt::RightButton, {}, QPoint(1, 1)) : QTest::keyClick(f, Qt::Key_Escape);
+    Flush_Events();
+    EXPECT_FALSE(Playing()) << click;
+    EXPECT_TRUE(Picture_Source::Busy());  // the decode goes on, nobody waits for it
+    pictures.Release();
+    settle_decodes();
+  }
 }
 
 TEST_F(Player, KeysAndTheTimerWaitForTheStepsPicture) {
