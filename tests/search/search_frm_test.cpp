@@ -100,6 +100,7 @@ TEST_F(Search, StopsBringTheSetUpWindowBackOrEndTheProgram) {
     if (c.how == Unwritable) { ASSERT_TRUE(QDir().mkpath(General::Run_File_Path())); }
     dirs.on_list = [&](const QString& folder) {
       if (folder != "/t/A" || !Is_Loaded(search)) return;
+      EXPECT_EQ(search->Label1->text(), "/t");  // the walk shows where it has been
       Search_Frm* s = search;
       if (c.how == Esc)
         QCoreApplication::postEvent(s, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
