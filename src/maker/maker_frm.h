@@ -109,7 +109,6 @@ class Maker_Frm : public QWidget {
   // The thumbnail as shown (null when the box is empty).
   QImage Thumbnail() const;
   // How far the controls below the toolbar stand lower than in the design, in pixels.
-  int Toolbar_Shift() const { return shift_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -601,10 +601,6 @@ void Main_Frm::Apply(Play_Steps::Outcome outcome, bool restart_timer) {
   }
 }
 
-qint64 Main_Frm::RandomNumber(qint64 upper, qint64 lower) {
-  return Shuffle::RandomNumber(Services::Random(), upper, lower);
-}
-
 // ---- the display step ----
 
 QSize Main_Frm::Client_Size() const {

@@ -33,7 +33,6 @@ class Main_Frm : public QWidget {
   void Start(const QString& show_file, Platform::Show_Origin origin);
 
   // Public operations.
-  qint64 RandomNumber(qint64 upper, qint64 lower);
   void Forward();
   void Back();
   void Show_Pics();

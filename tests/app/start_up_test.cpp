@@ -40,17 +40,9 @@ class StartUp : public ::testing::Test {
 // anything else is refused. Each is the only window loaded: no hidden menu carries the path.
 TEST_F(StartUp, TheArgumentChoosesTheFirstWindow) {
   const QString show = dir.filePath("my show.sli");
-  QFile f(show);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write("Strech=False\r\nRatio=0\r\nShuff=0\r\nDelay=5\r\nBackCol=0\r\nLoop=1\r\n"
-          "Message=0\r\nUseMusic=0\r\nMusic=\r\n");
-  f.close();
+  ASSERT_TRUE(Write_File(show, ShowFile::Encode({.Loop = true, .Music = ""}, {})));
   enum Window { None, Menu, Player, Search };
-  const struct {
-    QString argument;
-    Window window;
-    QString path;
-  } cases[] = {
+  const struct { QString argument; Window window; QString path; } cases[] = {
       {QString(), Menu, {}},
       {show, Player, show},
       {"\"" + show + "\"", Player, show},
@@ -89,7 +81,7 @@ TEST_F(StartUp, TheArgumentChoosesTheFirstWindow) {
         Forms::Close(Forms::Kind::Search);  // before its walk starts
         break;
     }
-    if (c.window != None) EXPECT_TRUE(msg.shown.isEmpty());
+    if (c.window != None) { EXPECT_TRUE(msg.shown.isEmpty()); }
     TearDown();
   }
 }
@@ -119,7 +111,7 @@ TEST_F(StartUp, ACommandLineShowEndsWithTheProgramAndWritesNoSettings) {
   const QString tree = dir.filePath("tree");
   ASSERT_TRUE(QDir().mkpath(tree + "/sub"));
   const QString picture = tree + "/sub/a.jpg";
-  ASSERT_TRUE(QFile(picture).open(QIODevice::WriteOnly));
+  ASSERT_TRUE(Write_File(picture));
   pictures.Add(picture, {40, 30});
   const QString show = dir.filePath("show.sli");
   ASSERT_TRUE(ShowFile::Write(Platform::Services::Disk(), show, {}, {picture}));
@@ -149,9 +141,7 @@ TEST_F(StartUp, APictureArgumentPlaysItsFolderFromThatPicture) {
   const QString pics = dir.filePath("pics"), other = dir.filePath("other");
   ASSERT_TRUE(QDir().mkpath(pics + "/sub") && QDir().mkpath(other));
   auto make = [&](const QString& path, const QByteArray& bytes, bool picture) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    ASSERT_TRUE(Write_File(path, bytes));
     if (picture) pictures.Add(path, {40, 30});
   };
   // A picture's header holds NUL bytes, and line ends enough for the nine option lines.
@@ -160,9 +150,8 @@ TEST_F(StartUp, APictureArgumentPlaysItsFolderFromThatPicture) {
   for (const char* name : {"a.jpg", "B.png", "c.webp", "d.gif", "photo", "sub/x.jpg"})
     make(pics + "/" + name, png, true);
   make(pics + "/notes.txt", "text\n", false);
-  make(other + "/list.jpg",  // a show, named as a picture
-       "Strech=True\r\nRatio=0\r\nShuff=0\r\nDelay=5\r\nBackCol=255\r\nLoop=1\r\nMessage=0\r\n"
-       "UseMusic=0\r\nMusic=\r\n/p/x.jpg\r\n", false);
+  const ShowFile::Options list_options{.Strech = true, .BackCol = 255, .Loop = true, .Music = ""};
+  make(other + "/list.jpg", ShowFile::Encode(list_options, {"/p/x.jpg"}), false);  // a show, named as a picture
   pictures.Add("/p/x.jpg", {40, 30});
   make(other + "/short.jpg", "just\ntext\n", false);  // neither a show nor a readable picture
   make(other + "/z.gif", png, true);
@@ -176,11 +165,7 @@ TEST_F(StartUp, APictureArgumentPlaysItsFolderFromThatPicture) {
     for (const QString& name : names) full << folder + "/" + name;
     return full;
   };
-  const struct {
-    QString argument;
-    QString played;
-    QStringList list;
-  } cases[] = {
+  const struct { QString argument; QString played; QStringList list; } cases[] = {
       {pics + "/c.webp", run, in(pics, {"c.webp", "d.gif", "a.jpg", "B.png"})},
       {"\"" + pics + "/photo\"", run, in(pics, {"photo", "a.jpg", "B.png", "c.webp", "d.gif"})},
       {pics + "/sub/../a.jpg", run, in(pics, {"a.jpg", "B.png", "c.webp", "d.gif"})},

@@ -14,6 +14,7 @@
 #include "app/window_navigator.h"
 #include "core/general/general.h"
 #include "core/settings/settings.h"
+#include "core/show_file/show_file.h"
 #include "folder_show/setup_frm.h"
 #include "maker/maker_frm.h"
 #include "menu/about_frm.h"
@@ -30,10 +31,8 @@ class Windows : public Window_Test {
   Windows() { app_seams.file_dialogs(dialogs).shell(shell).navigator(Forms::Navigator()); }
   void SetUp() override {
     Window_Test::SetUp();
-    QFile f(show);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("Strech=True\r\nRatio=1\r\nShuff=0\r\nDelay=5\r\nBackCol=0\r\nLoop=1\r\n"
-            "Message=0\r\nUseMusic=0\r\nMusic=\r\n/p/1.jpg\r\n");
+    const ShowFile::Options options{.Strech = true, .Ratio = true, .Loop = true, .Music = ""};
+    ASSERT_TRUE(Write_File(show, ShowFile::Encode(options, {"/p/1.jpg"})));
     pictures.Add("/p/1.jpg", {200, 100});
   }
   // Closes every window; removes the settings they saved and the preview file.
@@ -153,10 +152,7 @@ TEST_F(Windows, TheSearchKeyStartsANewShowOfTheShownPicturesFolder) {
                                Full({"trip/day1/b.jpg", "trip/other/d.jpg"})};
   for (const QStringList& list : shows) {
     Close_All();
-    QFile f(show);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    for (const QString& l : Default_Options + list) f.write(l.toUtf8() + "\r\n");
-    f.close();
+    ASSERT_TRUE(Write_File(show, Crlf_Lines(Default_Options + list)));
     Forms::Main()->Start(show, Platform::Show_Origin::Menu);
     Flush_Events();
     QTest::keyClick(Forms::Main(), 'S');
@@ -166,8 +162,9 @@ TEST_F(Windows, TheSearchKeyStartsANewShowOfTheShownPicturesFolder) {
     const bool searches = list != QStringList{"/gone/away/x.jpg"};
     EXPECT_EQ(Forms::IsLoaded(Forms::Kind::Search), searches) << list.join(",").toStdString();
     EXPECT_EQ(Forms::IsLoaded(Forms::Kind::Main), !searches) << list.join(",").toStdString();
-    if (searches)
+    if (searches) {
       EXPECT_EQ(Forms::Search()->Dir_Txt, list.value(0).isEmpty() ? "" : dir.path() + "/trip/day1");
+    }
   }
   EXPECT_EQ(Forms::Search()->Dir_Txt, dir.path() + "/trip/day1");
   ASSERT_TRUE(QTest::qWaitFor([] { return Forms::IsLoaded(Forms::Kind::Main); }, 10000));
@@ -189,11 +186,7 @@ TEST_F(Windows, PreviewPlaysTheListAndAlwaysReturnsToTheMaker) {
   pictures.Add("/Empty/x.jpg", {40, 30});
   files.files = {"/m.mp3"};
   music.unplayable.insert("/m.mp3");
-  const struct {
-    Qt::Key key;
-    bool music;
-    QString message;
-  } cases[] = {{Qt::Key_Escape, false, ""},
+  const struct { Qt::Key key; bool music; QString message; } cases[] = {{Qt::Key_Escape, false, ""},
                {Qt::Key_unknown, true, "Invalid Music file, program will exit."},
                {Qt::Key_S, false, "No vaild images found (e.g. *.bmp, *.jpg or *.gif) in Directory!"}};
   for (const auto& c : cases) {
@@ -220,7 +213,7 @@ TEST_F(Windows, PreviewPlaysTheListAndAlwaysReturnsToTheMaker) {
     }
     Flush_Events();
     EXPECT_EQ(msg.shown.size(), c.message.isEmpty() ? 0 : 1) << c.key;
-    if (!msg.shown.isEmpty()) EXPECT_EQ(msg.shown[0].text, c.message);
+    if (!msg.shown.isEmpty()) { EXPECT_EQ(msg.shown[0].text, c.message); }
     EXPECT_TRUE(program.end_codes.isEmpty());
     EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main));
     EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Search));

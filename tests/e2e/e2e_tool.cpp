@@ -8,7 +8,6 @@
 //   e2e_tool bomb OUT                      writes a picture bomb: OUT.jpg a progressive JPEG that
 //                                          claims 65000 x 65000, OUT.png a valid 30000 x 30000 PNG
 //   e2e_tool tone OUT.wav MS               writes MS milliseconds of a 440 Hz tone as a WAV file
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -21,6 +20,7 @@
 
 #include "gif_writer.h"
 #include "support/crafted_pictures.h"
+#include "support/files.h"
 
 namespace {
 
@@ -49,17 +49,8 @@ int picture(char** argv) {
   QImage image(std::atoi(argv[3]), std::atoi(argv[4]), QImage::Format_RGB32);
   image.fill(QColor(QString::fromLatin1(argv[5])));
   const QString out = QString::fromLocal8Bit(argv[2]);
-  if (out.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive)) {
-    QFile f(out);
-    const QByteArray gif = Gif_Of(image);
-    return f.open(QIODevice::WriteOnly) && f.write(gif) == gif.size() ? 0 : 4;
-  }
+  if (out.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive)) return Write_File(out, Gif_Of(image)) ? 0 : 4;
   return image.save(out, nullptr, 95) ? 0 : 4;
-}
-
-bool write(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 int photo(char** argv) {
@@ -68,13 +59,13 @@ int photo(char** argv) {
   QPainter(&image).fillRect(0, image.height() / 2, image.width(), image.height(),
                             QColor(QString::fromLatin1(argv[6])));
   const QByteArray jpeg = Crafted::With_Orientation(Crafted::Encoded(image, "JPEG"), std::atoi(argv[7]));
-  return write(QString::fromLocal8Bit(argv[2]), jpeg) ? 0 : 4;
+  return Write_File(QString::fromLocal8Bit(argv[2]), jpeg) ? 0 : 4;
 }
 
 int bomb(char** argv) {
   const QString out = QString::fromLocal8Bit(argv[2]);
-  return write(out + ".jpg", Crafted::Jpeg_Claiming({65000, 65000}, true)) &&
-                 write(out + ".png", Crafted::Png_Of_Zeros({30000, 30000}))
+  return Write_File(out + ".jpg", Crafted::Jpeg_Claiming({65000, 65000}, true)) &&
+                 Write_File(out + ".png", Crafted::Png_Of_Zeros({30000, 30000}))
              ? 0
              : 4;
 }
@@ -100,7 +91,7 @@ int tone(char** argv) {
   put(2 * samples, 4);
   for (quint32 i = 0; i < samples; ++i)
     put(quint16(qint16(12000 * std::sin(2 * M_PI * 440 * i / rate))), 2);
-  return write(QString::fromLocal8Bit(argv[2]), wav) ? 0 : 4;
+  return Write_File(QString::fromLocal8Bit(argv[2]), wav) ? 0 : 4;
 }
 
 }  // namespace

@@ -199,31 +199,31 @@ TEST_F(Setup, RunWritesTheRunFileAndStartsThePlayer) {
   }
 }
 
-TEST_F(Setup, AnEmptyFolderIsRefusedWithoutSubfoldersAndSearchedWithThem) {
-  Setup_Frm* f = Open();
-  f->Dir1->Set_Path("/Empty");
-  QTest::mouseClick(f->Run_btn, Qt::LeftButton);
-  ASSERT_EQ(msg.shown.size(), 1);
-  EXPECT_EQ(msg.shown[0], (Fakes::Message{"No Files in Directory!", 48, "ERROR"}));
-  EXPECT_TRUE(f->isVisible());
-  EXPECT_FALSE(QFile::exists(General::Run_File_Path()));
-  EXPECT_TRUE(navigator.log.isEmpty());
-  Click(f->Subs_Chk);
-  QTest::mouseClick(f->Run_btn, Qt::LeftButton);
+// An empty folder without subfolders, or a run file that cannot be written: the message, and the
+// window stays with no show started. With subfolders the empty folder is searched.
+TEST_F(Setup, AnEmptyFolderOrAnUnwritableRunFileStartsNoShow) {
+  const struct { const char* folder; bool unwritable; Fakes::Message said; } cases[] = {
+      {"/Empty", false, {"No Files in Directory!", 48, "ERROR"}},
+      {"/", true, {"Could not write the file\r\n\r\n" + General::Run_File_Path(), 16, "Slide Show"}}};
+  for (const auto& c : cases) {
+    Close_All();
+    msg.shown.clear();
+    if (c.unwritable) { ASSERT_TRUE(QDir().mkpath(General::Run_File_Path())); }  // a folder in its place
+    Setup_Frm* f = Open();
+    f->Dir1->Set_Path(c.folder);
+    QTest::mouseClick(f->Run_btn, Qt::LeftButton);
+    EXPECT_EQ(msg.shown, QList<Fakes::Message>{c.said});
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_FALSE(QFileInfo(General::Run_File_Path()).isFile());
+    EXPECT_TRUE(navigator.log.isEmpty());
+  }
+  Click(setup->Subs_Chk);
+  setup->Dir1->Set_Path("/Empty");
+  QDir(General::Run_File_Path()).removeRecursively();
+  QTest::mouseClick(setup->Run_btn, Qt::LeftButton);
   EXPECT_EQ(msg.shown.size(), 1);
-  EXPECT_FALSE(f->isVisible());
+  EXPECT_FALSE(setup->isVisible());
   EXPECT_EQ(navigator.log, QStringList{"search /Empty from folder window"});
-}
-
-TEST_F(Setup, ARunFileThatCannotBeWrittenIsReportedAndNoShowStarts) {
-  ASSERT_TRUE(QDir().mkpath(General::Run_File_Path()));  // a folder where the file should go
-  Setup_Frm* f = Open();
-  QTest::mouseClick(f->Run_btn, Qt::LeftButton);
-  ASSERT_EQ(msg.shown.size(), 1);
-  EXPECT_EQ(msg.shown[0], (Fakes::Message{"Could not write the file\r\n\r\n" + General::Run_File_Path(),
-                                          16, "Slide Show"}));
-  EXPECT_TRUE(f->isVisible());
-  EXPECT_TRUE(navigator.log.isEmpty());
 }
 
 // Wider than its minimum, the window keeps the option frames and the boxes at the right edge and
@@ -262,11 +262,7 @@ TEST_F(Setup, TheMusicBoxAsksForAFileOnlyWhenReleasedInsideAndTicked) {
   Music_Button* box = f->Music_Chk;
   const QPoint inside(box->width() / 2, box->height() / 2);
   dialogs.answers.push_back(Fakes::File_Dialogs::Choose("/music/song.mp3"));
-  struct Step {
-    bool inside, ticked;
-    int dialogs;
-    const char* music;
-  };
+  struct Step { bool inside, ticked; int dialogs; const char* music; };
   // Released outside: nothing; inside: ticked, a file asked for; cleared: no dialog, the file
   // stays; ticked again and the dialog cancelled: the file stays, the box stays ticked.
   const Step steps[] = {{false, false, 0, ""},

@@ -5,12 +5,12 @@
 
 #include <QApplication>
 #include <QByteArrayView>
-#include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <cstdio>
 #include <cstdlib>
 
+#include "support/files.h"
 #include "support/test_home.h"
 
 #define FUZZ_CHECK(condition) \
@@ -64,10 +64,7 @@ inline void Start_Application() {
 // A file in the run's temporary folder, holding `bytes`; its path.
 inline QString Write_File(const QString& name, QByteArrayView bytes) {
   const QString path = Home().path() + u'/' + name;
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-      file.write(bytes.data(), bytes.size()) != bytes.size())
-    Fail("the input file can be written", __FILE__, __LINE__);
+  if (!::Write_File(path, bytes.toByteArray())) Fail("the input file can be written", __FILE__, __LINE__);
   return path;
 }
 

@@ -27,7 +27,6 @@ struct Maker {
     msg.answers = {answer, answer};
     msg.shown.clear();
     dialogs.calls.clear();
-    pictures.asked_size.clear();
     pictures.loads.clear();
     window->Toolbar1_ButtonClick(button);
   }

@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <unistd.h>
 
-#include "core/colour/colours.h"
 #include "core/general/general.h"
 #include "core/layout/maker_layout.h"
 #include "core/settings/settings.h"
@@ -21,12 +21,6 @@
 namespace {
 
 using Msg = Fakes::Message;
-
-void Write_File(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write(bytes);
-}
 
 class Maker : public ::testing::Test {
  protected:
@@ -53,9 +47,6 @@ class Maker : public ::testing::Test {
     for (const QString& e : entries) f->List1->addItem(e);
     f->Update_Count();
     return f;
-  }
-  void Save(const Settings::Key& key, const QString& text) {
-    Settings::SaveSetting(key.app, Settings::Section, key.name, text);
   }
   // Saves (or loads) through the toolbar with the dialog answering `name` in the temporary folder.
   void Click(Maker_Frm* f, const char* button, const QString& name, std::deque<int> answers = {}) {
@@ -102,11 +93,7 @@ TEST_F(Maker, AddsFromARootAndASubfolderMovesEntriesAndRefusesAnUnavailableDrive
 }
 
 TEST_F(Maker, RemovingOneOrAllEntriesAsksAndOnlyYesRemoves) {
-  const struct {
-    bool all;
-    QString question;
-    QStringList left;
-  } cases[] = {
+  const struct { bool all; QString question; QStringList left; } cases[] = {
       {false, "Do you really want to remove the file..\r\n\r\n/b.jpg\r\n\r\nfrom the loaded images list?",
        {"/a.jpg"}},
       {true, "Do you really want to remove all the files from the loaded images list?", {}},
@@ -173,7 +160,7 @@ TEST_F(Maker, TheThumbnailOfAPhotoIsUpright) {
   stored.fill(Qt::green);
   for (int y = 50; y < 100; ++y)
     for (int x = 0; x < 200; ++x) stored.setPixel(x, y, qRgb(0, 0, 255));
-  Write_File(Path("turned.jpg"), Crafted::With_Orientation(Crafted::Encoded(stored, "JPEG"), 6));
+  ASSERT_TRUE(Write_File(Path("turned.jpg"), Crafted::With_Orientation(Crafted::Encoded(stored, "JPEG"), 6)));
   const auto real = Platform::Make_Qt_Picture_Loader();
   Platform::Services::Guard real_pictures;
   real_pictures.pictures(*real);
@@ -196,6 +183,7 @@ TEST_F(Maker, TogglesMirrorTheirCheckBoxesAndTheMusicBoxItsState) {
     QCheckBox* box;
     bool initially;
   } toggles[] = {{1, f->Loop_Chk, true}, {2, f->Shuff_Chk, false}, {3, f->Message_Chk, true}};
+  for (int command : {5, 7, 8, 10}) EXPECT_FALSE(f->Button(command)->isCheckable()) << command;
   for (const auto& t : toggles) {
     QAction* a = f->Button(t.button);
     EXPECT_EQ(t.box->isChecked(), t.initially) << t.button;
@@ -217,25 +205,25 @@ TEST_F(Maker, TogglesMirrorTheirCheckBoxesAndTheMusicBoxItsState) {
     EXPECT_EQ(f->Music_Btn->isEnabled(), on);
     const std::int32_t colour = on ? -2147483643 : -2147483633;
     EXPECT_EQ(f->Music_Txt_BackColor(), colour);
-    EXPECT_EQ(f->Music_Txt->palette().color(QPalette::Base), Platform::Colour_Of(colour));
+    EXPECT_EQ(f->Music_Txt->palette().color(QPalette::Base),  // the window's, or a button's
+              QApplication::palette().color(on ? QPalette::Base : QPalette::Button));
     EXPECT_EQ(f->Music_Txt->text(), "/m.mp3");
   }
 }
 
 TEST_F(Maker, LayoutFollowsTheWidthTheHeightStaysAndWidthsNeverGoNegative) {
-  using namespace Maker_Layout;
-  EXPECT_EQ(Arrange(Design_Outer_Width(), 0), Design());
-  const Places wide = Arrange(Design_Outer_Width() + 100, 7);
-  EXPECT_EQ(wide[File1].topLeft(), Design()[File1].topLeft() + QPoint(100, 7));
-  EXPECT_EQ(wide[List1].width(), Design()[List1].width() + 100);
-  EXPECT_EQ(wide[Music_Txt].top(), Design()[Music_Txt].top());  // inside its frame
-  for (const QRect& r : Arrange(40, 0)) EXPECT_GE(r.width(), 0);
-
+  for (const QRect& r : Maker_Layout::Arrange(40, 0)) EXPECT_GE(r.width(), 0);
+  // Wider: the file list moves right and the picture list grows by as much; the music box stays
+  // in its frame.
   Maker_Frm* f = Open();
   const int height = f->height();
+  const QRect file1 = f->File1->geometry(), list1 = f->List1->geometry();
+  const int music_top = f->Music_Txt->y();
   f->resize(f->width() + 60, height + 80);
   EXPECT_EQ(f->height(), height);
-  EXPECT_EQ(f->File1->x(), Arrange(f->width() + 8, f->Toolbar_Shift())[File1].x());
+  EXPECT_EQ(f->File1->geometry(), file1.translated(60, 0));
+  EXPECT_EQ(f->List1->geometry(), list1.adjusted(0, 0, 60, 0));
+  EXPECT_EQ(f->Music_Txt->y(), music_top);
   f->resize(50, height - 40);
   EXPECT_EQ(f->height(), height);
   EXPECT_LE(f->Toolbar1->widgetForAction(f->Button(10))->geometry().right(), f->width());
@@ -267,12 +255,11 @@ TEST_F(Maker, TheCountShowsWholeWithAHundredThousandEntries) {
 }
 
 TEST_F(Maker, SettingsAreRestoredAndSavedButNotTheList) {
-  Save(Settings::Maker_Display_Mode, "False");
-  Save(Settings::Maker_Delay, "12");
-  Save(Settings::Maker_Colour, "255");
-  Save(Settings::Maker_Loop, "0");
-  Save(Settings::Preview, "0");
-  Save(Settings::Maker_Path, "/Pics");
+  using namespace Settings;
+  for (const auto& [key, text] : {std::pair{&Maker_Display_Mode, "False"}, {&Maker_Delay, "12"},
+                                  {&Maker_Colour, "255"}, {&Maker_Loop, "0"}, {&Preview, "0"},
+                                  {&Maker_Path, "/Pics"}})
+    Save_Text(*key, text);
   Maker_Frm* f = Open({"/a.jpg"});
   EXPECT_TRUE(f->Strech_Opt->isChecked());
   EXPECT_EQ(f->Delay_Lbl->text(), "12 Seconds");
@@ -287,11 +274,11 @@ TEST_F(Maker, SettingsAreRestoredAndSavedButNotTheList) {
   f->Check1->click();
   f->close();
   Flush_Events();
-  EXPECT_TRUE(Settings::Get_Truth(Settings::Maker_Display_Mode));
-  EXPECT_EQ(Settings::Get_Whole(Settings::Maker_Delay), 0);
-  EXPECT_EQ(Settings::Get_Whole(Settings::Preview), 1);
-  EXPECT_EQ(Settings::Get_Text(Settings::Maker_Path), "/Pics");
-  EXPECT_GT(Settings::Get_Size(Settings::MakerX), 0);
+  EXPECT_TRUE(Get_Truth(Maker_Display_Mode));
+  EXPECT_EQ(Get_Whole(Maker_Delay), 0);
+  EXPECT_EQ(Get_Whole(Preview), 1);
+  EXPECT_EQ(Get_Text(Maker_Path), "/Pics");
+  EXPECT_GT(Get_Size(MakerX), 0);
   EXPECT_EQ(navigator.log, QStringList{"show menu"});
   EXPECT_EQ(Open()->List1->count(), 0);  // a new window starts empty
 }
@@ -386,7 +373,7 @@ TEST_F(Maker, AFailedSaveSaysSoAndLeavesTheOldFile) {
   EXPECT_EQ(msg.shown, QList<Msg>({{"Error Saving!", 16, "Slide Show Maker"}}));
   EXPECT_TRUE(QFileInfo(Path("taken.sli")).isDir());
   // A full disk that takes the bytes but refuses to flush them: no success, the old file stays.
-  Write_File(Path("show.sli"), "old");
+  ASSERT_TRUE(Write_File(Path("show.sli"), "old"));
   Fakes::Disk full({.refuse_sync = true});
   {
     Platform::Services::Guard disk;
@@ -398,7 +385,7 @@ TEST_F(Maker, AFailedSaveSaysSoAndLeavesTheOldFile) {
   EXPECT_EQ(Bytes_Of(Path("show.sli")), "old");
   if (geteuid() != 0) {  // a folder that may not be written (ignored by the superuser)
     ASSERT_TRUE(QDir().mkpath(Path("locked")));
-    Write_File(Path("locked/show.sli"), "old");
+    ASSERT_TRUE(Write_File(Path("locked/show.sli"), "old"));
     QFile::setPermissions(Path("locked"), QFile::ReadOwner | QFile::ExeOwner);
     Click(f, "Save", "locked/show.sli");
     EXPECT_EQ(msg.shown.last().text, "Error Saving!");
@@ -437,9 +424,9 @@ TEST_F(Maker, PathsComeBackUnchangedThroughSaveAndLoad) {
 // A show file with relative paths loads as full paths from its own folder, and is saved so.
 TEST_F(Maker, RelativePathsOfALoadedShowAreTakenFromItsFolderAndSavedInFull) {
   ASSERT_TRUE(QDir().mkpath(Path("shows")));
-  Write_File(Path("shows/rel.sli"),
+  ASSERT_TRUE(Write_File(Path("shows/rel.sli"),
              "Strech=False\r\nRatio=0\r\nShuff=0\r\nDelay=5\r\nBackCol=0\r\nLoop=1\r\nMessage=1\r\n"
-             "UseMusic=1\r\nMusic=tunes/m.mp3\r\npics/a.jpg\r\n../b.gif\r\n/p/c.bmp\r\n\r\n");
+             "UseMusic=1\r\nMusic=tunes/m.mp3\r\npics/a.jpg\r\n../b.gif\r\n/p/c.bmp\r\n\r\n"));
   Maker_Frm* f = Open();
   Click(f, "Load", "shows/rel.sli");
   const QStringList full{Path("shows/pics/a.jpg"), Path("b.gif"), "/p/c.bmp", ""};
@@ -466,10 +453,12 @@ TEST_F(Maker, LoadingKeepsWhatItReadBeforeAFaultAndRoundsHalvesToEven) {
       {"Delay=abc", "Strech=True\r\nRatio=0\r\n/p/x.jpg\r\nDelay=abc\r\n", {"/p/x.jpg"}, 5, true},
       {"Delay=2.5", "Strech=True\r\nRatio=0\r\nShuff=0\r\nDelay=2.5" + tail, {"/p/x.jpg"}, 2, false},
       {"Delay=3.5", "Strech=True\r\nRatio=0\r\nShuff=0\r\nDelay=3.5" + tail, {"/p/x.jpg"}, 4, false},
+      {"Delay=0", "Strech=True\r\nRatio=0\r\nShuff=0\r\nDelay=0" + tail, {"/p/x.jpg"}, 0, false},
+      {"BackCol=x", "Strech=True\r\nRatio=0\r\nShuff=0\r\nDelay=5" + QByteArray(tail).replace("BackCol=0", "BackCol=x"), {}, 5, true},
   };
   for (const auto& c : cases) {
     Maker_Frm* f = Open();
-    Write_File(Path("bad.sli"), c.content);
+    ASSERT_TRUE(Write_File(Path("bad.sli"), c.content));
     msg.shown.clear();
     Click(f, "Load", "bad.sli");
     EXPECT_EQ(msg.shown, c.fails ? QList<Msg>({{"Error Loading in File!", 16, "Slide Show Maker"}})

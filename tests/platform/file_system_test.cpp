@@ -11,6 +11,7 @@
 #include "core/folders/folder_walk.h"
 #include "platform/general.h"
 #include "platform/services.h"
+#include "support/files.h"
 #include "support/walk_recorder.h"
 
 namespace {
@@ -18,9 +19,7 @@ namespace {
 TEST(General, WhatCountsAsAFileOrAFolder) {
   QTemporaryDir dir;
   const QString file = dir.filePath("show.sli");
-  QFile f(file);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.close();
+  ASSERT_TRUE(Write_File(file));
   const QString fifo = dir.filePath("pipe");
   ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
   const QString link = dir.filePath("link.sli");
@@ -46,7 +45,7 @@ class Tree : public ::testing::Test {
     for (const QString& f : folders) ASSERT_TRUE(QDir().mkpath(root(f)));
     for (const QString& f : files) {
       ASSERT_TRUE(QDir().mkpath(QFileInfo(root(f)).path()));
-      ASSERT_TRUE(QFile(root(f)).open(QIODevice::WriteOnly));
+      ASSERT_TRUE(Write_File(root(f)));
     }
   }
   QString root(const QString& relative = {}) const {

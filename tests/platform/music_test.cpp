@@ -1,11 +1,11 @@
 // The music adapter on real media made here, with SDL's dummy audio driver.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "platform/services.h"
+#include "support/files.h"
 
 namespace {
 
@@ -32,10 +32,8 @@ const QByteArray kMidi("MThd\0\0\0\6\0\0\0\1\0\x60" "MTrk\0\0\0\x0C"
 class Music : public ::testing::Test {
  protected:
   QString Write(const QString& name, const QByteArray& bytes) {
-    QFile f(dir.filePath(name));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return f.fileName();
+    EXPECT_TRUE(Write_File(dir.filePath(name), bytes));
+    return dir.filePath(name);
   }
   QTemporaryDir dir;
   std::unique_ptr<Platform::MusicGraph> graph = Platform::Make_Sdl_Music()->Create_Graph();
@@ -77,7 +75,7 @@ TEST_F(Music, PositionReachesTheDurationAtTheEndAndARunRestarts) {
     SCOPED_TRACE(c.path.toStdString());
     graph = Platform::Make_Sdl_Music()->Create_Graph();
     ASSERT_TRUE(graph->RenderFile(c.path));
-    if (c.length > 0) EXPECT_NEAR(graph->Duration(), c.length, 0.05);
+    if (c.length > 0) { EXPECT_NEAR(graph->Duration(), c.length, 0.05); }
     ASSERT_TRUE(graph->Run());
     if (!c.brief) EXPECT_LT(graph->Position(), graph->Duration());
     EXPECT_TRUE(QTest::qWaitFor([&] { return graph->Position() >= graph->Duration(); }, 15000));

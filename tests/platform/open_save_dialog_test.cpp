@@ -15,6 +15,7 @@
 #include "core/settings/settings.h"
 #include "platform/file_dialog.h"
 #include "support/fakes.h"
+#include "support/files.h"
 
 namespace {
 
@@ -180,10 +181,7 @@ TEST(File_Dialog, FiltersBuffersAndMultipleSelections) {
 // folder where the last one was left, also in a later run (through the settings store).
 TEST(File_Dialog, ColumnsCanBeReadAndSizeAndFolderAreRemembered) {
   QTemporaryDir first, second;
-  QFile file(first.filePath("a picture with a rather long name.jpg"));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(QByteArray(359, 'x'));
-  file.close();
+  ASSERT_TRUE(Write_File(first.filePath("a picture with a rather long name.jpg"), QByteArray(359, 'x')));
   Settings::Save_Text(Settings::Dialog_Path, first.path());  // left there in an earlier run
   Settings::Save_Size(Settings::DialogX, 0);
   Settings::Save_Size(Settings::DialogY, 0);
@@ -197,7 +195,7 @@ TEST(File_Dialog, ColumnsCanBeReadAndSizeAndFolderAreRemembered) {
   auto run = [&](bool save) {
     QTimer::singleShot(0, [&] {
       QFileDialog* d = nullptr;
-      QTest::qWaitFor([&] { return (d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())); });
+      ASSERT_TRUE(QTest::qWaitFor([&] { return (d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())); }));
       opened_in = d->directory().absolutePath();
       opened_at = d->size();
       act(d);

@@ -20,6 +20,7 @@
 #include "platform/services.h"
 #include "platform/turbo_jpeg.h"
 #include "support/crafted_pictures.h"
+#include "support/files.h"
 
 namespace Platform {
 namespace {
@@ -57,10 +58,8 @@ class PictureLoader : public ::testing::Test {
   void TearDown() override { QImageReader::setAllocationLimit(old_limit_); }
 
   QString Write(const QString& name, const QByteArray& bytes) {
-    QFile file(dir_.filePath(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return file.fileName();
+    EXPECT_TRUE(Write_File(dir_.filePath(name), bytes));
+    return dir_.filePath(name);
   }
 
   QTemporaryDir dir_;

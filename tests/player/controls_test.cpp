@@ -17,14 +17,10 @@ class Controls : public Player {
  protected:
   // A looping five-picture show with the pause message as asked; the player is the active window.
   Main_Frm* Five(const QString& message = "1", const QString& loop = "1") {
-    QStringList paths;
-    for (int i = 1; i <= 5; ++i) {
-      paths << QString("/p/%1.jpg").arg(i);
-      pictures.Add(paths.last(), {40, 30});
-    }
-    Main_Frm* f = Play(Show_File(Options("False", "0", loop, "5", "0", "0", message) + paths));
+    Main_Frm* f = Play_Pictures(Options("False", "0", loop, "5", "0", "0", message),
+                                {"/p/1.jpg", "/p/2.jpg", "/p/3.jpg", "/p/4.jpg", "/p/5.jpg"});
     f->activateWindow();
-    QTest::qWaitFor([f] { return f->isActiveWindow(); }, 2000);
+    EXPECT_TRUE(QTest::qWaitFor([f] { return f->isActiveWindow(); }, 2000));
     return f;
   }
   static void Wheel(QWidget* w, QPoint angle) {
@@ -161,14 +157,16 @@ TEST_F(Controls, ArrowsStepOnEveryPollWhileHeldAndOnlyWhileActive) {
   pictures.thread_safe = true;
   pictures.Hold("/p/2.jpg");
   f = Five();
-  ASSERT_TRUE(QTest::qWaitFor([f] { return !f->Waiting(); }, 5000));  // the first picture is up
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !f->Waiting(); }, 5000));  // the first picture is on screen
   f->Hotkeys_Timer.start(60'000);  // only the polls made here
   QTest::keyPress(f, Qt::Key_Right);
   f->Hotkeys_Timer_Timer();
   ASSERT_TRUE(f->Waiting());
+  EXPECT_FALSE(f->Timer1.isActive());  // the delay starts once the picture is on screen
   f->Hotkeys_Timer_Timer();
   pictures.Release();
-  EXPECT_TRUE(QTest::qWaitFor([f] { return f->CurrentFile == "/p/3.jpg" && !f->Waiting(); }, 5000))
+  // The step to the third picture decodes it in turn (no poll of the timer comes meanwhile).
+  EXPECT_TRUE(QTest::qWaitFor([&] { settle_decodes(); return f->CurrentFile == "/p/3.jpg"; }, 5000))
       << f->CurrentFile.toStdString();
   QTest::keyRelease(f, Qt::Key_Right);
 }
@@ -228,8 +226,9 @@ TEST_F(Controls, BackspaceDropsTheShownPictureExceptWhilePausedOrTheLastOne) {
   EXPECT_EQ(f->List2, (QStringList{"/p/1.jpg", "/p/3.jpg", "/p/4.jpg", "/p/5.jpg"}));
   EXPECT_EQ(f->CurrentFile, "/p/3.jpg");
   EXPECT_TRUE(f->Timer1.isActive());
+  f->Back();  // the first picture may go too
   for (int i = 0; i < 3; ++i) f->Remove_Frame();
-  EXPECT_EQ(f->List2.size(), 1);
+  EXPECT_EQ(f->List2, QStringList{"/p/5.jpg"});
   EXPECT_TRUE(msg.shown.isEmpty());
   f->Remove_Frame();
   ASSERT_EQ(msg.shown.size(), 1);
@@ -271,11 +270,9 @@ class Deleting : public Controls {
   Main_Frm* Three() {
     for (int i = 1; i <= 3; ++i) {
       paths << dir.filePath(QString("%1.jpg").arg(i));
-      QFile f(paths.last());
-      EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-      pictures.Add(paths.last(), {40, 30});
+      EXPECT_TRUE(Write_File(paths.last()));
     }
-    Main_Frm* f = Play(Show_File(Options("False", "0", "1") + paths));
+    Main_Frm* f = Play_Pictures(Options("False", "0", "1"), paths);
     f->Forward();  // picture 2
     return f;
   }
@@ -353,7 +350,7 @@ TEST_F(Deleting, AFileThatCannotBeDeletedStaysInTheList) {
 TEST_F(Controls, MusicPlaysLoopsAndStopsWithTheShow) {
   pictures.Add("/p/1.jpg", {40, 30});
   const QString song = dir.filePath("song.mp3");
-  QFile(song).open(QIODevice::WriteOnly);
+  ASSERT_TRUE(Write_File(song));
   Main_Frm* f = Play(Show_File(Options("False", "0", "1", "5", "0", "0", "1", "1", song) +
                                QStringList{"/p/1.jpg"}));
   EXPECT_EQ(music.log, (QStringList{"render " + song, "run"}));
@@ -377,7 +374,7 @@ TEST_F(Controls, MusicPlaysLoopsAndStopsWithTheShow) {
 TEST_F(Controls, MusicThatIsOffMissingOrUnplayable) {
   pictures.Add("/p/1.jpg", {40, 30});
   const QString song = dir.filePath("song.mp3");
-  QFile(song).open(QIODevice::WriteOnly);
+  ASSERT_TRUE(Write_File(song));
   enum Expect { Silent, Fatal, Back_To_Maker };
   struct { QString use, path; bool render, run, device; Expect expect; } cases[] = {
       {"0", song, true, true, true, Silent},
@@ -415,7 +412,7 @@ TEST_F(Controls, MusicThatIsOffMissingOrUnplayable) {
       EXPECT_EQ(msg.shown[0], (Fakes::Message{"Invalid Music file, program will exit.", 16, "Slide Show"}));
       EXPECT_EQ(program.end_codes, c.expect == Fatal ? QList<int>{1} : QList<int>{});
       EXPECT_EQ(Playing(), c.expect == Fatal);
-      if (c.expect == Back_To_Maker) EXPECT_EQ(navigator.log.last(), "ended preview");
+      if (c.expect == Back_To_Maker) { EXPECT_EQ(navigator.log.last(), "ended preview"); }
     }
     Close(player);
     Flush_Events();
@@ -433,7 +430,7 @@ TEST_F(Controls, TheShowStandsStillWhileAMessageBoxWaits) {
   // comes while the box waits is shown behind it; one that cannot be loaded is passed over only
   // after the answer. A preview then goes back to the maker; otherwise the program ends.
   const QString song = dir.filePath("song.mp3");
-  QFile(song).open(QIODevice::WriteOnly);
+  ASSERT_TRUE(Write_File(song));
   music.unplayable.insert(song);
   using Platform::Show_Origin;
   const struct { Show_Origin origin; QString first; } cases[] = {

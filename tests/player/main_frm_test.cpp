@@ -18,8 +18,7 @@
 namespace {
 
 TEST_F(Player, PlaysInFileOrderAtTheFilesDelayAndWraps) {
-  for (QString p : {"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"}) pictures.Add(p, {400, 300});
-  Main_Frm* f = Play(Show_File(Options("True", "1", "1", "2.5") + QStringList{"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"}));
+  Main_Frm* f = Play_Pictures(Options("True", "1", "1", "2.5"), {"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"});
   EXPECT_EQ(f->CurrentFile, "/p/1.jpg");
   EXPECT_TRUE(f->Timer1.isActive());
   EXPECT_EQ(f->Timer1.interval(), 2500);
@@ -34,8 +33,7 @@ TEST_F(Player, PlaysInFileOrderAtTheFilesDelayAndWraps) {
 }
 
 TEST_F(Player, ANonLoopingShowIsLeftOneStepAfterTheLastPicture) {
-  for (QString p : {"/p/1.jpg", "/p/2.jpg"}) pictures.Add(p, {400, 300});
-  Main_Frm* f = Play(Show_File(Options("False", "0", "0") + QStringList{"/p/1.jpg", "/p/2.jpg"}));
+  Main_Frm* f = Play_Pictures(Options("False", "0", "0"), {"/p/1.jpg", "/p/2.jpg"});
   f->Timer1_Timer();
   EXPECT_EQ(f->CurrentFile, "/p/2.jpg");
   EXPECT_TRUE(f->isVisible());
@@ -57,7 +55,7 @@ TEST_F(Player, ANonLoopingShowIsLeftOneStepAfterTheLastPicture) {
 
   // Past the end the show ends even when the first picture cannot be loaded: a missing first
   // picture before a good one, and 38 broken ones before three good ones.
-  pictures.Add("/p/3.jpg", {400, 300});
+  pictures.Add("/p/3.jpg", {40, 30});
   QStringList broken;
   for (int i = 0; i < 38; ++i) broken << QString("/p/broken%1.jpg").arg(i);
   for (const QStringList& list : {QStringList{"/p/missing.jpg", "/p/1.jpg"},
@@ -94,8 +92,7 @@ TEST_F(Player, AnInvalidFileIsRefusedAndEndsTheProgram) {
 }
 
 TEST_F(Player, OptionsOfTheFileReachThePlayer) {
-  pictures.Add("/p/1.jpg", {40, 30});
-  Main_Frm* f = Play(Show_File(Options("True", "0", "1", "0", "255") + QStringList{"/p/1.jpg"}));
+  Main_Frm* f = Play_Pictures(Options("True", "0", "1", "0", "255"), {"/p/1.jpg"});
   EXPECT_EQ(f->palette().color(QPalette::Window), QColor(255, 0, 0));
   EXPECT_FALSE(f->Timer1.isActive());  // Delay 0: the show never advances by itself
   EXPECT_TRUE(f->StrechOn);
@@ -187,38 +184,20 @@ TEST_F(Player, EmptyEntriesShowOnlyTheBackground) {
 }
 
 TEST_F(Player, RunFileIsDeletedOnlyWhenLeavingByTheUsersStepOrAFailure) {
-  const QString run = General::Run_File_Path();
+  // The timer passing the end leaves the run file; the user's step past it deletes the run file,
+  // and no other.
+  const QString run = General::Run_File_Path(), other = dir.filePath("show.sli");
   pictures.Add("/p/1.jpg", {40, 30});
   pictures.Add("/p/2.jpg", {40, 30});
-  const QStringList lines = Options("False", "0", "0") + QStringList{"/p/1.jpg", "/p/2.jpg"};
-  {
-    // The timer passing the end leaves the run file in place.
-    ShowFile::Options o;
-    ASSERT_TRUE(ShowFile::Write(Platform::Services::Disk(), run, o, {"/p/1.jpg", "/p/2.jpg"}));
-    Main_Frm* f = Play(run);
-    f->Timer1_Timer();
-    f->Timer1_Timer();
+  const struct { QString file; bool timed, kept; } cases[] = {
+      {run, true, true}, {run, false, false}, {other, false, true}};
+  for (const auto& c : cases) {
+    ASSERT_TRUE(ShowFile::Write(Platform::Services::Disk(), c.file, {}, {"/p/1.jpg", "/p/2.jpg"}));
+    Main_Frm* f = Play(c.file);
+    for (int i = 0; i < 2; ++i) c.timed ? f->Timer1_Timer() : f->Forward();
     Flush_Events();
     EXPECT_FALSE(Playing());
-    EXPECT_TRUE(QFile::exists(run));
-  }
-  {
-    // Forward past the end of the run file's show deletes it.
-    Main_Frm* f = Play(run);
-    f->Forward();
-    f->Forward();
-    Flush_Events();
-    EXPECT_FALSE(Playing());
-    EXPECT_FALSE(QFile::exists(run));
-  }
-  {
-    // Any other file is left alone.
-    const QString other = Show_File(lines);
-    Main_Frm* f = Play(other);
-    f->Forward();
-    f->Forward();
-    Flush_Events();
-    EXPECT_TRUE(QFile::exists(other));
+    EXPECT_EQ(QFile::exists(c.file), c.kept) << c.file.toStdString() << c.timed;
   }
 }
 
@@ -227,8 +206,7 @@ TEST_F(Player, ShufflesOnceAtLoad) {
   random.values = {0.99, 0.99, 0.0};  // first draw picks the last entry, then the last again
   Platform::Services::Guard rnd;
   rnd.random(random);
-  for (QString p : {"/p/a", "/p/b", "/p/c"}) pictures.Add(p, {40, 30});
-  Main_Frm* f = Play(Show_File(Options("False", "0", "1", "5", "0", "1") + QStringList{"/p/a", "/p/b", "/p/c"}));
+  Main_Frm* f = Play_Pictures(Options("False", "0", "1", "5", "0", "1"), {"/p/a", "/p/b", "/p/c"});
   EXPECT_EQ(f->List2, (QStringList{"/p/c", "/p/a", "/p/b"}));
   EXPECT_EQ(f->CurrentFile, "/p/c");
   // Showing the window again does not load the show again.
@@ -239,8 +217,7 @@ TEST_F(Player, ShufflesOnceAtLoad) {
 }
 
 TEST_F(Player, DecodesOnlyWhatIsSeenAndAgainWhenMoreIsSeen) {
-  pictures.Add("/p/big.jpg", {6000, 4000});
-  Main_Frm* f = Play(Show_File(Options("False", "0", "1") + QStringList{"/p/big.jpg"}));
+  Main_Frm* f = Play_Pictures(Options("False", "0", "1"), {"/p/big.jpg"}, {6000, 4000});
   const QSize window = f->size();
   ASSERT_FALSE(pictures.loads.isEmpty());
   const auto first = pictures.loads.last().request;
@@ -263,41 +240,38 @@ TEST_F(Player, DecodesOnlyWhatIsSeenAndAgainWhenMoreIsSeen) {
 TEST_F(Player, TheNextPictureIsDecodedAheadForTheWindowItWillBeShownIn) {
   pictures.thread_safe = true;
   const QStringList paths{"/p/1.jpg", "/p/2.jpg", "/p/3.jpg"};
-  for (const QString& p : paths) pictures.Add(p, {4000, 3000});
-  auto loads = [&](const QString& p) { return pictures.Loads_Of(p, true) + pictures.Loads_Of(p, false); };
-  const auto settle = settle_decodes;
 
-  Main_Frm* f = Play(Show_File(Options("True", "1", "1") + paths));
-  settle();
-  ASSERT_GE(loads("/p/2.jpg"), 1);  // before any step
-  int before = loads("/p/2.jpg");
+  Main_Frm* f = Play_Pictures(Options("True", "1", "1"), paths, {4000, 3000});
+  settle_decodes();
+  ASSERT_GE(pictures.Loads_Of("/p/2.jpg"), 1);  // before any step
+  int before = pictures.Loads_Of("/p/2.jpg");
   f->Timer1_Timer();
   EXPECT_EQ(f->CurrentFile, "/p/2.jpg");
-  EXPECT_EQ(loads("/p/2.jpg"), before);  // not decoded again
+  EXPECT_EQ(pictures.Loads_Of("/p/2.jpg"), before);  // not decoded again
   EXPECT_EQ(f->Image1->Image().width(), f->width());
 
   // The window changes after the next picture was decoded ahead: it is decoded again for the new
   // size, and shown at that size.
-  settle();
+  settle_decodes();
   f->showNormal();
   f->resize(f->size() / 2);
   Flush_Events();
-  settle();
-  before = loads("/p/3.jpg");
+  settle_decodes();
+  before = pictures.Loads_Of("/p/3.jpg");
   EXPECT_GE(before, 2);
   f->Timer1_Timer();
   EXPECT_EQ(f->CurrentFile, "/p/3.jpg");
-  EXPECT_EQ(loads("/p/3.jpg"), before);
+  EXPECT_EQ(pictures.Loads_Of("/p/3.jpg"), before);
   EXPECT_EQ(f->Image1->Image().width(), f->width());
 
   // Stepping back decodes the picture before ahead.
   f->Back();
   EXPECT_EQ(f->CurrentFile, "/p/2.jpg");
-  settle();
-  before = loads("/p/1.jpg");
+  settle_decodes();
+  before = pictures.Loads_Of("/p/1.jpg");
   f->Back();
   EXPECT_EQ(f->CurrentFile, "/p/1.jpg");
-  EXPECT_EQ(loads("/p/1.jpg"), before);
+  EXPECT_EQ(pictures.Loads_Of("/p/1.jpg"), before);
   EXPECT_EQ(f->Image1->Image().width(), f->width());
 }
 

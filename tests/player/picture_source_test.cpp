@@ -28,7 +28,6 @@ class Source : public ::testing::Test {
   static Picture_Key Key(const QString& path, Fitting::Mode mode = Fitting::Mode::Keep_Ratio) {
     return {path, mode, {800, 600}};
   }
-  int Loads(const QString& path) { return pictures.Loads_Of(path, true) + pictures.Loads_Of(path, false); }
 
   Fakes::Pictures pictures;
   Platform::Services::Guard seams;
@@ -56,24 +55,24 @@ TEST_F(Source, DecodesWhatTheWindowShowsOncePerPictureAndSize) {
   EXPECT_EQ(a->own, QSize(4000, 3000));
   source.Want({{"/a", Fitting::Mode::Keep_Ratio, {400, 300}}});  // another size is another picture
   settle_decodes();
-  EXPECT_EQ(Loads("/a"), 2);
+  EXPECT_EQ(pictures.Loads_Of("/a"), 2);
 }
 
 TEST_F(Source, WhatIsNoLongerWantedIsDroppedOrItsResultLetGo) {
   pictures.Hold("/a");
   pictures.Hold("/b");
   source.Want({Key("/a"), Key("/b"), Key("/c")});  // both threads busy, /c waits its turn
-  ASSERT_TRUE(QTest::qWaitFor([&] { return Loads("/a") + Loads("/b") == 2; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return pictures.Loads_Of("/a") + pictures.Loads_Of("/b") == 2; }));
   source.Want({Key("/d"), Key("/b")});  // /a goes on unwanted, /c never starts
   pictures.Release("/a");
   ASSERT_TRUE(QTest::qWaitFor([&] { return source.Find(Key("/d")).has_value(); }));
-  EXPECT_EQ(Loads("/c"), 0);
+  EXPECT_EQ(pictures.Loads_Of("/c"), 0);
   EXPECT_EQ(source.Held(), QList<Picture_Key>{Key("/d")});
   // Wanted again while still under way: no second decode, its result is taken.
   source.Want({Key("/b")});
   pictures.Release("/b");
   settle_decodes();
-  EXPECT_EQ(Loads("/b"), 1);
+  EXPECT_EQ(pictures.Loads_Of("/b"), 1);
   EXPECT_EQ(source.Held(), QList<Picture_Key>{Key("/b")});
   QList<Picture_Key> came;
   for (const auto& signal : ready) came << signal[0].value<Picture_Key>();
@@ -92,27 +91,29 @@ TEST_F(Source, KeepsTheMostWantedNeighboursWithinItsBytes) {
   source.Want({key("/b"), key("/c"), key("/d"), key("/a")});  // a step on: the one before goes last
   settle_decodes();
   EXPECT_EQ(source.Held(), (QList<Picture_Key>{key("/b"), key("/c"), key("/d")}));
-  EXPECT_EQ(Loads("/d"), 2);  // the first result found no room; the second is kept
+  EXPECT_EQ(pictures.Loads_Of("/d"), 2);  // the first result found no room; the second is kept
 }
 
-TEST_F(Player, EscLeavesAtOnceWhileTheStepsPictureIsBeingDecoded) {
+TEST_F(Player, EscOrARightClickLeavesAtOnceWhileTheStepsPictureIsBeingDecoded) {
   pictures.thread_safe = true;
-  pictures.Add("/p/slow.jpg", {6000, 4000});
-  pictures.Hold("/p/slow.jpg");
-  Main_Frm* f = Play(Show_File(Options("True", "1", "1") + QStringList{"/p/slow.jpg"}));
-  ASSERT_TRUE(f->Waiting());
-  ASSERT_TRUE(QTest::qWaitFor([&] { return pictures.Loads_Of("/p/slow.jpg", true) == 1; }));
-  QTest::keyClick(f, Qt::Key_Escape);
-  Flush_Events();
-  EXPECT_FALSE(Playing());
-  EXPECT_TRUE(Picture_Source::Busy());  // the decode goes on, nobody waits for it
+  for (const bool click : {false, true}) {
+    pictures.Hold("/p/slow.jpg");
+    Main_Frm* f = Play_Pictures(Options("True", "1", "1"), {"/p/slow.jpg"}, {6000, 4000});
+    ASSERT_TRUE(f->Waiting());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pictures.Loads_Of("/p/slow.jpg", true) == click + 1; }));
+    click ? QTest::mouseClick(f, Qt::RightButton, {}, QPoint(1, 1)) : QTest::keyClick(f, Qt::Key_Escape);
+    Flush_Events();
+    EXPECT_FALSE(Playing()) << click;
+    EXPECT_TRUE(Picture_Source::Busy());  // the decode goes on, nobody waits for it
+    pictures.Release();
+    settle_decodes();
+  }
 }
 
 TEST_F(Player, KeysAndTheTimerWaitForTheStepsPicture) {
   pictures.thread_safe = true;
-  for (QString p : {"/p/1.jpg", "/p/2.jpg"}) pictures.Add(p, {400, 300});
   pictures.Hold("/p/1.jpg");
-  Main_Frm* f = Play(Show_File(Options("False", "0", "1", "0.05") + QStringList{"/p/1.jpg", "/p/2.jpg"}));
+  Main_Frm* f = Play_Pictures(Options("False", "0", "1", "0.05"), {"/p/1.jpg", "/p/2.jpg"});
   ASSERT_TRUE(f->Waiting());
   QTest::keyClick(f, Qt::Key_Space);  // pause
   f->Forward();

@@ -39,11 +39,8 @@ class Player : public ::testing::Test {
 
   // Writes a show file with these lines (CR LF) and returns its path.
   QString Show_File(const QStringList& lines, const QString& name = "show.sli") {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    for (const QString& l : lines) f.write(QFile::encodeName(l) + "\r\n");
-    return path;
+    EXPECT_TRUE(Write_File(dir.filePath(name), Crlf_Lines(lines)));
+    return dir.filePath(name);
   }
   static QStringList Options(const QString& strech, const QString& ratio, const QString& loop,
                              const QString& delay = "5", const QString& back_col = "0",
@@ -54,6 +51,11 @@ class Player : public ::testing::Test {
             "Music=" + music};
   }
 
+  // Plays a show of these pictures, each known to the picture seam at `size`, with these options.
+  Main_Frm* Play_Pictures(const QStringList& options, const QStringList& paths, QSize size = {40, 30}) {
+    for (const QString& p : paths) pictures.Add(p, size);
+    return Play(Show_File(options + paths));
+  }
   // Starts the player on `path` as the menu would (or from `origin`), and waits until the show is
   // loaded.
   Main_Frm* Play(const QString& path, Platform::Show_Origin origin = Platform::Show_Origin::Menu) {

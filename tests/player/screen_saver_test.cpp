@@ -64,8 +64,7 @@ class ScreenSaver : public Player {
     return QTest::qWaitFor([&] { return service.calls.size() >= n; }, 10000);
   }
   Main_Frm* Two_Pictures(const QString& loop, const QString& delay) {
-    for (QString p : {"/p/1.jpg", "/p/2.jpg"}) pictures.Add(p, {40, 30});
-    return Play(Show_File(Options("False", "0", loop, delay) + QStringList{"/p/1.jpg", "/p/2.jpg"}));
+    return Play_Pictures(Options("False", "0", loop, delay), {"/p/1.jpg", "/p/2.jpg"});
   }
 
   QProcess daemon;

@@ -84,11 +84,7 @@ TEST_F(Search, ATreeWithoutPicturesEndsTheProgram) {
 // set-up window comes back, or after a start from the command line the program ends.
 TEST_F(Search, StopsBringTheSetUpWindowBackOrEndTheProgram) {
   enum How { Esc, Close_Box, Unwritable };
-  struct Case {
-    How how;
-    bool command_line;
-    QList<int> end_codes;
-  };
+  struct Case { How how; bool command_line; QList<int> end_codes; };
   const Case cases[] = {{Esc, false, {}}, {Esc, true, {0}}, {Close_Box, false, {}},
                         {Unwritable, false, {}}, {Unwritable, true, {1}}};
   Fakes::Directories dirs;
@@ -101,9 +97,10 @@ TEST_F(Search, StopsBringTheSetUpWindowBackOrEndTheProgram) {
     msg.shown.clear();
     program.end_codes.clear();
     dirs.listed.clear();
-    if (c.how == Unwritable) ASSERT_TRUE(QDir().mkpath(General::Run_File_Path()));
+    if (c.how == Unwritable) { ASSERT_TRUE(QDir().mkpath(General::Run_File_Path())); }
     dirs.on_list = [&](const QString& folder) {
       if (folder != "/t/A" || !Is_Loaded(search)) return;
+      EXPECT_EQ(search->Label1->text(), "/t");  // the walk shows where it has been
       Search_Frm* s = search;
       if (c.how == Esc)
         QCoreApplication::postEvent(s, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
@@ -118,7 +115,7 @@ TEST_F(Search, StopsBringTheSetUpWindowBackOrEndTheProgram) {
     EXPECT_FALSE(QFileInfo(General::Run_File_Path()).isFile());
     EXPECT_EQ(navigator.log, c.command_line ? QStringList{} : QStringList{"show folder window"})
         << c.how;
-    if (!c.command_line) EXPECT_FALSE(Is_Loaded(search));
+    if (!c.command_line) { EXPECT_FALSE(Is_Loaded(search)); }
     if (c.how == Unwritable) {
       EXPECT_EQ(msg.shown, (QList<Fakes::Message>{
                                {"Could not write the file\r\n\r\n" + General::Run_File_Path(), 16, "Slide Show"}}));

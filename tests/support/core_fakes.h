@@ -33,8 +33,7 @@ class Random final : public Platform::RandomSeam {
 };
 
 // A folder tree in memory for the directory queries. Paths use "/"; adding a file or a folder adds
-// the folders above it. A link is a folder entry that leads to another folder: listing it lists
-// that folder, with that folder's identity.
+// the folders above it.
 class Directories final : public Platform::DirectorySeam {
  public:
   void Folder(const QString& path) {
@@ -52,24 +51,14 @@ class Directories final : public Platform::DirectorySeam {
     Folder(Parent(path));
     folders[Parent(path)].files.push_back(Name(path));
   }
-  void Link(const QString& path, const QString& target) {
-    Folder(Parent(path));
-    folders[Parent(path)].folders.insert(Name(path));
-    links.insert(path, target);
-  }
   Platform::Folder_Listing List_Folder(const QString& folder) override {
     listed.push_back(folder);
     if (on_list) on_list(folder);
     Platform::Folder_Listing listing;
-    QString real = folder;
-    for (int i = 0; i < 64 && links.contains(real); ++i) real = links.value(real);
-    // A path through a link: follow the links of its leading parts too.
-    for (auto it = links.cbegin(); it != links.cend(); ++it)
-      if (real.startsWith(it.key() + "/")) real = it.value() + real.mid(it.key().size());
-    if (!folders.contains(real) || unreadable.contains(real)) return listing;
+    if (!folders.contains(folder) || unreadable.contains(folder)) return listing;
     listing.ok = true;
-    listing.id = {1, static_cast<std::uint64_t>(qHash(real))};
-    const Entry& e = folders[real];
+    listing.id = {1, static_cast<std::uint64_t>(qHash(folder))};
+    const Entry& e = folders[folder];
     listing.folders = QStringList(e.folders.cbegin(), e.folders.cend());
     listing.files = e.files;
     return listing;
@@ -87,7 +76,6 @@ class Directories final : public Platform::DirectorySeam {
     QStringList files;
   };
   QHash<QString, Entry> folders;
-  QHash<QString, QString> links;
   QSet<QString> unreadable;
   QStringList volumes{QStringLiteral("/")};
   QStringList listed;                           // every folder listed, in order

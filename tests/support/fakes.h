@@ -73,7 +73,6 @@ class Pictures final : public Platform::PictureLoaderSeam {
   }
   std::optional<QSize> Read_Size(const QString& path) override {
     QMutexLocker lock(&mutex);
-    asked_size.push_back(path);
     if (!sizes.contains(path)) return std::nullopt;
     return sizes[path];
   }
@@ -98,11 +97,11 @@ class Pictures final : public Platform::PictureLoaderSeam {
     if (path.isEmpty()) held.clear(); else held.remove(path);
     released.wakeAll();
   }
-  // How many times the picture was decoded, on worker threads or on the main thread.
-  int Loads_Of(const QString& path, bool on_worker) {
+  // How many times the picture was decoded: on worker threads, on the main thread, or on either.
+  int Loads_Of(const QString& path, std::optional<bool> on_worker = {}) {
     QMutexLocker lock(&mutex);
     int n = 0;
-    for (const auto& l : loads) n += (l.path == path && l.worker == on_worker) ? 1 : 0;
+    for (const auto& l : loads) n += (l.path == path && on_worker.value_or(l.worker) == l.worker) ? 1 : 0;
     return n;
   }
   struct Load_Call {
@@ -117,24 +116,20 @@ class Pictures final : public Platform::PictureLoaderSeam {
   QSet<QString> undecodable;  // the header reads, decoding fails
   QSet<QString> held;
   QWaitCondition released;
-  QStringList asked_size;
   QList<Load_Call> loads;
 };
 
-// A file system over a set of names; removal is recorded and can be refused.
+// A file system over a set of names; removal is recorded.
 class Files final : public Platform::FileSystemSeam {
  public:
   bool Is_Regular_File(const QString& path) override { return files.contains(path); }
   bool Is_Folder(const QString& path) override { return folders.contains(path); }
   bool Remove_File(const QString& path) override {
     removed.push_back(path);
-    if (refuse_removal.contains(path) || !files.contains(path)) return false;
-    files.remove(path);
-    return true;
+    return files.remove(path);
   }
   QSet<QString> files;
   QSet<QString> folders;
-  QSet<QString> refuse_removal;
   QStringList removed;
 };
 

@@ -40,7 +40,7 @@ class Window_Test : public ::testing::Test {
   void Make(const QStringList& files) {
     for (const QString& f : Full(files)) {
       ASSERT_TRUE(QDir().mkpath(QFileInfo(f).path()));
-      ASSERT_TRUE(QFile(f).open(QIODevice::WriteOnly));
+      ASSERT_TRUE(Write_File(f));
       pictures.Add(f, {40, 30});
     }
   }

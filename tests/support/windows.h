@@ -5,9 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QPointer>
 #include <QTest>
+
+#include "support/files.h"
 
 // Lets posted events and deferred deletions (closed windows) run.
 inline void Flush_Events() {
@@ -24,11 +25,6 @@ W* Show_Active(W* w) {
   w->activateWindow();
   EXPECT_TRUE(QTest::qWaitForWindowActive(w));
   return w;
-}
-
-inline QByteArray Bytes_Of(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // Whether the window in `slot` is loaded: a window that is closing no longer counts.

@@ -104,7 +104,7 @@ TEST(Drag_List, HeldAtAnEdgeOrBeyondItTheListScrollsAndTheMarkFollows) {
   for (const auto& s : steps) {
     EXPECT_EQ(list.Scroll_Step(s.at), s.scrolled) << s.at.x() << "," << s.at.y();
     EXPECT_EQ(first_shown(), s.first) << s.at.x() << "," << s.at.y();
-    if (s.scrolled != 0) EXPECT_EQ(list.Insert_Mark(), list.indexAt(s.at).row());
+    if (s.scrolled != 0) { EXPECT_EQ(list.Insert_Mark(), list.indexAt(s.at).row()); }
   }
   list.Cancel_Drag();
 }

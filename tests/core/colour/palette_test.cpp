@@ -25,7 +25,7 @@ TEST(Palette, LandmarksOfThePictureAndTheirColourValues) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Palette::Colour_At({c.x, c.y}), c.value) << c.x << "," << c.y;
-    if (c.value >= 0) EXPECT_EQ(p.pixel(c.x, c.y), Rgb(c.value)) << c.x << "," << c.y;
+    if (c.value >= 0) { EXPECT_EQ(p.pixel(c.x, c.y), Rgb(c.value)) << c.x << "," << c.y; }
   }
   // The lightness falls down every column.
   for (int x = 2; x <= 97; x += 5)
@@ -33,11 +33,7 @@ TEST(Palette, LandmarksOfThePictureAndTheirColourValues) {
 }
 
 TEST(Gradient, ColumnsRunFromTheFirstColourToTheSecond) {
-  struct Case {
-    std::int32_t min, max;
-    int column;
-    std::int32_t expected;
-  };
+  struct Case { std::int32_t min, max; int column; std::int32_t expected; };
   const Case cases[] = {
       {0, 255, 0, 0},   {0, 255, 128, 128},  {0, 255, 255, 255},  // black to red
       {0, 100, 128, 50},                                         // 128 / 255 * 100 = 50.2

@@ -37,11 +37,7 @@ TEST(PlanDecode, DecodesOnlyWhatIsSeenAtTheSizeItIsSeen) {
 TEST(Covers, TellsWhetherADecodedPictureHoldsEnoughPixels) {
   const QSize fit(1920, 1280);
   const QRect seen(0, 100, 1920, 1080);
-  const struct {
-    const char* name;
-    Decode_Request had, want;
-    bool covers;
-  } cases[] = {
+  const struct { const char* name; Decode_Request had, want; bool covers; } cases[] = {
       {"the same request", {fit, seen}, {fit, seen}, true},
       {"a taller window sees rows not decoded", {fit, seen}, {fit, {0, 0, 1920, 1280}}, false},
       {"coarser in one direction only", {{1920, 1280}, {}}, {{1800, 1300}, {}}, false},

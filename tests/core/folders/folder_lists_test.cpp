@@ -8,10 +8,7 @@
 namespace {
 
 TEST(FolderLists, ThePicturePatternIgnoresCaseAndLeavesOutHiddenNames) {
-  struct Case {
-    const char* name;
-    bool picture;
-  };
+  struct Case { const char* name; bool picture; };
   const Case cases[] = {
       {"a.jpg", true},      {"IMG_1.JPG", true},   {"b.Jpeg", true},   {"c.BMP", true},
       {"d.gif", true},      {"e.png", true},       {"f.jpg.txt", false}, {"jpg", false},
@@ -33,10 +30,7 @@ TEST(FolderLists, PicturesAndFoldersAreSortedIgnoringCase) {
 
 TEST(FolderLists, AShowFromAPictureStartsThereAndComesRoundToTheOneBefore) {
   const QStringList folder{"c.PNG", "notes.txt", "a.jpg", "B.webp", "d.gif", ".h.jpg", "e.tiff"};
-  struct Case {
-    const char* picture;
-    QStringList show;
-  };
+  struct Case { const char* picture; QStringList show; };
   const Case cases[] = {
       {"a.jpg", {"a.jpg", "B.webp", "c.PNG", "d.gif"}},
       {"c.PNG", {"c.PNG", "d.gif", "a.jpg", "B.webp"}},

@@ -100,11 +100,7 @@ TEST(DecodeBudget, EstimatesEachFormatFromItsHeader) {
 }
 
 TEST(JpegScale, TakesTheSmallestEighthsThatStillGiveThePixelsShown) {
-  const struct {
-    QSize own, wanted;
-    int eighths;
-    QSize scaled;
-  } cases[] = {
+  const struct { QSize own, wanted; int eighths; QSize scaled; } cases[] = {
       {{6000, 4000}, {1920, 1280}, 3, {2250, 1500}},
       {{6000, 4000}, {1500, 1000}, 2, {1500, 1000}},
       {{6000, 4000}, {1501, 1000}, 3, {2250, 1500}},

@@ -5,19 +5,11 @@
 namespace {
 
 // The player's two options: "Strech" on and "Ratio" on.
-struct Options {
-  bool strech, ratio;
-};
+struct Options { bool strech, ratio; };
 const Options Own_Size{false, false}, Own_Size_Ratio_Ticked{false, true}, Fill{true, false},
     Keep_Ratio{true, true};
 
-struct FitCase {
-  const char* name;
-  Options options;
-  QSize picture;
-  QSize window;
-  QRect expect;
-};
+struct FitCase { const char* name; Options options; QSize picture; QSize window; QRect expect; };
 
 void PrintTo(const FitCase& c, std::ostream* os) { *os << c.name; }
 

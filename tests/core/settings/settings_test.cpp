@@ -15,6 +15,8 @@
 #include <functional>
 #include <thread>
 
+#include "support/files.h"
+
 namespace {
 
 using namespace Settings;
@@ -59,8 +61,8 @@ TEST_F(Store, EveryEncodingRoundTripsEachApplicationKeepsItsOwnAndTheFileIsPriva
     Save_Size(MakerX, v);
     EXPECT_EQ(Get_Size(MakerX), v);
   }
-  for (const QString& t : {"", "c:\\", "a, b,c", "  spaced  ", "x=y; z # w", "[Settings]",
-                           "\"quoted\"", "Bilder Ärger 写真", "@Variant(0)"}) {
+  for (const char* t : {"", "c:\\", "a, b,c", "  spaced  ", "x=y; z # w", "[Settings]",
+                       "\"quoted\"", "Bilder Ärger 写真", "@Variant(0)"}) {
     Save_Text(MusicPath, t);
     EXPECT_EQ(Get_Text(MusicPath), t);
   }
@@ -100,15 +102,8 @@ TEST_F(Store, ASettingsFileThatIsNotAPlainWritableFileIsLeftAlone) {
                 QFile::link(elsewhere, file);
        }},
       {"a link that leads nowhere", [&] { return QFile::link(elsewhere, file); }},
-      {"read-only", [&] {
-         QFile f(file);
-         return f.open(QIODevice::WriteOnly) && f.write(ini) == ini.size() &&
-                f.setPermissions(QFile::ReadOwner);
-       }},
-      {"larger than 1 MB", [&] {
-         QFile f(file);
-         return f.open(QIODevice::WriteOnly) && f.write(large) == large.size();
-       }},
+      {"read-only", [&] { return Write_File(file, ini) && QFile::setPermissions(file, QFile::ReadOwner); }},
+      {"larger than 1 MB", [&] { return Write_File(file, large); }},
   };
   for (const auto& c : cases) {
     TearDown();
@@ -195,17 +190,12 @@ TEST_F(Store, AFileThatIsNotASettingsFileGivesTheDefaultsAndIsKeptAsideOnSave) {
                                     QByteArray("[Settings\r\nDelay=3\r\nbtnFocus=1\r\n")}) {
     TearDown();
     Save_Whole(Delay, 9);  // creates the folder
-    QFile file(Store_File(App_Vistabel));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
+    ASSERT_TRUE(Write_File(Store_File(App_Vistabel), content));
     for (int i = 0; i < 2; ++i) EXPECT_EQ(Get_Whole(Delay), 5);  // every read, not only the first
     Save_Whole(btnFocus, 2);
     EXPECT_EQ(Get_Whole(btnFocus), 2);
     EXPECT_EQ(Get_Whole(Delay), 5);
-    QFile aside(Store_File(App_Vistabel) + ".unreadable");
-    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
-    EXPECT_EQ(aside.readAll(), content);
+    EXPECT_EQ(Bytes_Of(Store_File(App_Vistabel) + ".unreadable"), content);
   }
 }
 

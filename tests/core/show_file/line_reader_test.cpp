@@ -5,24 +5,19 @@
 #include <QTemporaryDir>
 
 #include "core/show_file/show_file.h"
+#include "support/files.h"
 
 namespace {
 
 using ShowFile::Line_Reader;
 using Result = Line_Reader::Result;
 
-struct Read_Back {
-  QList<QByteArray> lines;
-  Result last;
-  int line_number;
-};
+struct Read_Back { QList<QByteArray> lines; Result last; int line_number; };
 
 Read_Back Read_All(const QByteArray& bytes, qsizetype chunk) {
   QTemporaryDir dir;
   QFile file(dir.filePath("lines.txt"));
-  EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-  file.close();
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(Write_File(file.fileName(), bytes) && file.open(QIODevice::ReadOnly));
   Line_Reader reader(file, ShowFile::Max_Line_Bytes, chunk);
   Read_Back read;
   QByteArray line;
@@ -32,10 +27,7 @@ Read_Back Read_All(const QByteArray& bytes, qsizetype chunk) {
 }
 
 TEST(Line_Reader, EndsLinesAtCrLfLfOrCrWhereverTheChunksSplitThem) {
-  const struct {
-    QByteArray bytes;
-    QList<QByteArray> lines;
-  } cases[] = {
+  const struct { QByteArray bytes; QList<QByteArray> lines; } cases[] = {
       {"", {}},
       {"A", {"A"}},
       {"A\r\n", {"A"}},

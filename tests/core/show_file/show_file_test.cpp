@@ -10,6 +10,7 @@
 #include <csignal>
 
 #include "support/core_fakes.h"
+#include "support/files.h"
 #include "support/small_disk.h"
 
 namespace {
@@ -33,15 +34,9 @@ struct Recorder : Sink {
   void Picture(const QString& path) override { events << "Picture:" + path; }
 };
 
-QString Make_File(const QTemporaryDir& dir, const QByteArray& bytes, const QString& name = "show.sli") {
-  QFile file(dir.filePath(name));
-  EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-  return file.fileName();
-}
-
-QByteArray Read_File(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+QString Make_File(const QTemporaryDir& dir, const QByteArray& bytes) {
+  EXPECT_TRUE(Write_File(dir.filePath("show.sli"), bytes));
+  return dir.filePath("show.sli");
 }
 
 const QByteArray Options_Text =
@@ -94,10 +89,7 @@ TEST(Show_File_Scan, ReadsOnlyRegularFilesFollowingLinks) {
   ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
   ASSERT_TRUE(QFile::link(show, dir.filePath("link.sli")));
   ASSERT_TRUE(QFile::link(dir.filePath("folder"), dir.filePath("folder-link")));
-  const struct {
-    QString path;
-    Status status;
-  } cases[] = {
+  const struct { QString path; Status status; } cases[] = {
       {dir.filePath("link.sli"), Status::Ok},         {dir.filePath("missing.sli"), Status::Not_A_File},
       {dir.filePath("folder"), Status::Not_A_File},   {dir.filePath("folder-link"), Status::Not_A_File},
       {dir.filePath("fifo"), Status::Not_A_File},     {"/dev/null", Status::Not_A_File},
@@ -150,11 +142,7 @@ TEST(Show_File_Scan, AFileOfMoreThanAMillionPicturesIsRefusedBeforeAnyIsRead) {
 
 TEST(Show_File_Values, DelayIsReadInRoundedMillisecondsByTheLocale) {
   const QLocale german(QLocale::German, QLocale::Germany);
-  const struct {
-    QString text;
-    QLocale locale;
-    std::optional<int> ms;
-  } cases[] = {
+  const struct { QString text; QLocale locale; std::optional<int> ms; } cases[] = {
       {"2.5", QLocale::c(), 2500},  {"2,5", german, 2500},        {"0", QLocale::c(), 0},
       {"65.535", QLocale::c(), 65535}, {"65.536", QLocale::c(), {}}, {"66", QLocale::c(), {}},
       {"0.0025", QLocale::c(), 2},  {"0.0035", QLocale::c(), 4},  {"65.5355", QLocale::c(), {}},
@@ -165,10 +153,7 @@ TEST(Show_File_Values, DelayIsReadInRoundedMillisecondsByTheLocale) {
 }
 
 TEST(Show_File_Values, ColourIsAnRgbValueOrASystemColour) {
-  const struct {
-    QString text;
-    std::optional<std::int32_t> colour;
-  } cases[] = {
+  const struct { QString text; std::optional<std::int32_t> colour; } cases[] = {
       {"255", 255},   {"16777215", 16777215}, {"16777216", {}},  {"-1", {}},
       {"-2147483648", INT32_MIN}, {"-2147483624", INT32_MIN + 24}, {"-2147483623", {}},
       {"2147483648", {}}, {"1e10", {}}, {"254.5", 254}, {"255.5", 256}, {"nan", {}}, {"", {}},
@@ -186,7 +171,7 @@ TEST(Show_File_Write, WritesTheExactLinesOverAnOldFileThroughALink) {
   options.Loop = options.Message = true;
   Fakes::Disk disk({.piece = 7});  // the system may take fewer bytes than asked
   ASSERT_TRUE(Write(disk, dir.filePath("link.sli"), options, {"C:\\pics\\one.jpg", "C:\\pics\\two.gif"}));
-  EXPECT_EQ(Read_File(path), Options_Text + "C:\\pics\\one.jpg\r\nC:\\pics\\two.gif\r\n");
+  EXPECT_EQ(Bytes_Of(path), Options_Text + "C:\\pics\\one.jpg\r\nC:\\pics\\two.gif\r\n");
   EXPECT_EQ(disk.syncs, 1);
   EXPECT_TRUE(QFileInfo(dir.filePath("link.sli")).isSymLink());
   struct stat st {};
@@ -270,7 +255,7 @@ TEST(Show_File_Write, AFailedWriteLeavesTheOldFileWhole) {
     }
     EXPECT_FALSE(written) << c.what;
     EXPECT_FALSE(error.isEmpty()) << c.what;
-    EXPECT_EQ(Read_File(path), Options_Text + "old.jpg\r\n") << c.what;
+    EXPECT_EQ(Bytes_Of(path), Options_Text + "old.jpg\r\n") << c.what;
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"show.sli"}) << c.what;
   }
 }
@@ -295,12 +280,7 @@ TEST(Show_File_Write, NothingIsWrittenInThePlaceOfAFifoOrThroughALinkToIt) {
 // A real full disk: the old show stays byte for byte and no half-written file is left beside it.
 TEST(Show_File_Write, AFullDiskFailsTheSaveAndKeepsTheOldFile) {
   const QByteArray old_show = Options_Text + "/old/one.jpg\r\n/old/two.jpg\r\n";
-  const struct {
-    const char* what;
-    qint64 free_bytes;
-    int pictures;
-    bool fits;
-  } cases[] = {
+  const struct { const char* what; qint64 free_bytes; int pictures; bool fits; } cases[] = {
       {"a small show on a full disk", 0, 2, false},
       {"a 12 KB show with 8 KB free", 8192, 290, false},
       {"a 20 KB show with 8 KB free", 8192, 490, false},
@@ -310,16 +290,13 @@ TEST(Show_File_Write, AFullDiskFailsTheSaveAndKeepsTheOldFile) {
     Fakes::Small_Disk disk;
     if (!disk.Why_Not().empty()) GTEST_SKIP() << "No full disk to test on: " << disk.Why_Not();
     const QString path = disk.Path("show.sli");
-    {
-      QFile old(path);
-      ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write(old_show) == old_show.size());
-    }
+    ASSERT_TRUE(Write_File(path, old_show));
     ASSERT_TRUE(disk.Fill(c.free_bytes));
     const QStringList pictures(c.pictures, "/a/rather/long/folder/of/pictures/p.jpg");
     QString error;
     Fakes::Disk system;  // nothing scripted: the calls go to the mounted disk
     EXPECT_EQ(Write(system, path, {}, pictures, &error), c.fits) << c.what;
-    const QByteArray on_disk = Read_File(path);
+    const QByteArray on_disk = Bytes_Of(path);
     EXPECT_TRUE(on_disk == (c.fits ? Encode({}, pictures) : old_show)) << c.what << ": " << on_disk.size() << " bytes";
     EXPECT_EQ(error.isEmpty(), c.fits) << c.what;
     QDir folder(disk.Path(""));

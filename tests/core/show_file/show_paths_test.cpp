@@ -2,17 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
+
+#include "support/files.h"
 
 namespace {
 
 TEST(Show_Paths, RelativePathsLeadFromTheShowFilesFolder) {
-  const struct {
-    const char* folder;
-    const char* path;
-    const char* read;
-  } cases[] = {
+  const struct { const char* folder; const char* path; const char* read; } cases[] = {
       {"/shows", "a.jpg", "/shows/a.jpg"},
       {"/shows", "pics/./b c.jpg", "/shows/pics/b c.jpg"},
       {"/shows/x", "../y/a.gif", "/shows/y/a.gif"},
@@ -31,11 +28,7 @@ TEST(Show_Paths, AShowFileIsTextThatThePlayerCanPlay) {
   const QByteArray options =
       "Strech=False\r\nRatio=0\r\nShuff=0\r\nDelay=5\r\nBackCol=0\r\nLoop=1\r\nMessage=1\r\n"
       "UseMusic=0\r\nMusic=\r\n";
-  const struct {
-    const char* name;
-    QByteArray bytes;
-    bool show;
-  } cases[] = {
+  const struct { const char* name; QByteArray bytes; bool show; } cases[] = {
       {"options and a picture", options + "/p/a.jpg\r\n", true},
       {"options alone", options, true},
       {"nine picture lines", QByteArray("a.jpg\n").repeated(9), true},
@@ -47,11 +40,8 @@ TEST(Show_Paths, AShowFileIsTextThatThePlayerCanPlay) {
       {"empty", "", false},
   };
   for (const auto& c : cases) {
-    QFile file(dir.filePath("f"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(c.bytes);
-    file.close();
-    EXPECT_EQ(ShowFile::Is_Show_File(file.fileName()), c.show) << c.name;
+    ASSERT_TRUE(Write_File(dir.filePath("f"), c.bytes));
+    EXPECT_EQ(ShowFile::Is_Show_File(dir.filePath("f")), c.show) << c.name;
   }
   EXPECT_FALSE(ShowFile::Is_Show_File(dir.filePath("missing")));
   EXPECT_FALSE(ShowFile::Is_Show_File(dir.path()));
