@@ -310,9 +310,14 @@ void Main_Frm::changeEvent(QEvent* event) {
   // The window manager may still maximise the window (a double click on its title): it goes back
   // to its own size.
   if (event->type() == QEvent::WindowStateChange && isMaximized() && !isFullScreen()) {
-    QMetaObject::invokeMethod(
-        this, [this] { if (isMaximized() && !isFullScreen() && !leaving_) showNormal(); },
-        Qt::QueuedConnection);
+    // Once the window manager has given the maximised size too (it may come after the state);
+    // the toolkit's own idea of the normal size may be the full screen left before.
+    QTimer::singleShot(250, this, [this] {
+      if (!isMaximized() || isFullScreen() || leaving_) return;
+      const QSize own = windowed_size_ == size() ? windowed_before_ : windowed_size_;
+      showNormal();
+      if (own.isValid()) resize(own);
+    });
   }
   QWidget::changeEvent(event);
 }
@@ -692,6 +697,10 @@ void Main_Frm::Decode_For_Window() {
 
 void Main_Frm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  if (isVisible() && !isFullScreen() && !isMaximized() && event->size() != windowed_size_) {
+    windowed_before_ = windowed_size_;
+    windowed_size_ = event->size();
+  }
   if (isVisible() && !isFullScreen() && !isMaximized()) {
     // The ratio keeper: a windowed player keeps the shape of the first size it received.
     const QSize kept = FormRatio_Mod::RatioWindowProc(event->size());

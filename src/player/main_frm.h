@@ -134,6 +134,7 @@ class Main_Frm : public QWidget {
   Picture_Source* pictures_ = nullptr;
   Play_Steps::Kind step_kind_ = Play_Steps::Kind::Timed;
   bool timer_due_ = false;                      // the timer fired while a step waited
+  QSize windowed_size_, windowed_before_;       // the window's last two sizes, not maximised
   bool keys_due_ = false;                       // the arrows were polled while a step waited
   std::deque<bool> queued_steps_;               // the user's steps asked meanwhile (true: forward)
   bool step_posted_ = false;                    // the next of them is on its way

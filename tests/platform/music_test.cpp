@@ -77,10 +77,10 @@ TEST_F(Music, PositionReachesTheDurationAtTheEndAndARunRestarts) {
     ASSERT_TRUE(graph->RenderFile(c.path));
     if (c.length > 0) { EXPECT_NEAR(graph->Duration(), c.length, 0.05); }
     ASSERT_TRUE(graph->Run());
-    if (!c.brief) EXPECT_LT(graph->Position(), graph->Duration());
+    if (!c.brief) { EXPECT_LT(graph->Position(), graph->Duration()); }
     EXPECT_TRUE(QTest::qWaitFor([&] { return graph->Position() >= graph->Duration(); }, 15000));
     ASSERT_TRUE(graph->Run());
-    if (!c.brief) EXPECT_LT(graph->Position(), graph->Duration());
+    if (!c.brief) { EXPECT_LT(graph->Position(), graph->Duration()); }
     graph->Stop();
     EXPECT_GE(graph->Position(), graph->Duration());
   }

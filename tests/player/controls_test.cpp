@@ -95,8 +95,7 @@ TEST_F(Controls, OnlyTheLowerCaseKeysCount) {
   EXPECT_TRUE(f->windowFlags().testFlag(Qt::WindowCloseButtonHint));
   const QSize own = f->size();
   f->showMaximized();  // as a window manager may do all the same
-  Flush_Events();
-  EXPECT_FALSE(f->isMaximized());
+  EXPECT_TRUE(QTest::qWaitFor([f] { return !f->isMaximized(); }, 3000));
   EXPECT_EQ(f->size(), own);
   QTest::keyClick(f, 'f');
   EXPECT_TRUE(f->isFullScreen());
