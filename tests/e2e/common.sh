@@ -40,14 +40,6 @@ gone() {
   done
   return 1
 }
-# Activates window $1 and sends it the keys that follow.
-keys() {
-  local id=$1
-  shift
-  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id" 2>/dev/null
-  sleep 0.2
-  xdotool key "$@"
-}
 # Waits up to $2 seconds for process $1 to end; sets $status (or "timeout", ending it).
 wait_end() {
   local pid=$1 limit=$2

@@ -113,7 +113,7 @@ menu=$(window Vistabel)
   fail "no menu after the maker"
 grep -q "^Path=$work/pics\$" "$store" && pass "the maker's folder is remembered" ||
   fail "settings: $(cat "$store")"
-[[ -n $menu ]] && keys "$menu" Escape
+[[ -n $menu ]] && press "$menu" Escape
 wait_end $pid 15
 [[ $status == 0 ]] && pass "the program ends with status 0" || fail "the program ended with '$status'"
 [[ ! -s $work/err ]] || fail "unexpected output: $(cat "$work/err")"
@@ -147,7 +147,7 @@ if maker=$(window "Make Slide Show File"); then
   press "$maker" Escape  # the list was saved: no question
   gone "Make Slide Show File" && pass "Esc with a saved list closes the maker at once" ||
     fail "Esc with a saved list did not close the maker"
-  menu=$(window Vistabel) && keys "$menu" Escape
+  menu=$(window Vistabel) && press "$menu" Escape
 else
   fail "the maker did not open again"
 fi

@@ -18,7 +18,7 @@ if [[ -n $id ]]; then
   shot menu
   size=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p')
   [[ $size == 327x82 ]] && pass "the menu shows only its buttons" || fail "the menu's client area is '$size'"
-  keys "$id" Escape
+  press "$id" Escape
 else
   fail "no menu window (program $(kill -0 $pid 2>/dev/null && echo running || echo ended);" \
        "windows: $(xdotool search --name . getwindowname %@ 2>/dev/null | tr '\n' '|'))"
@@ -30,17 +30,17 @@ wait_end $pid 15
 # 2. About from the focused About button; Esc brings the menu back; the focus is stored.
 "$vistabel" & pid=$!
 id=$(window Vistabel)
-keys "$id" Tab Tab Tab Return
+press "$id" Tab Tab Tab Return
 about=$(window "About Vistabel")
 if [[ -n $about ]]; then
   settled
   shot about
   pass "About opens"
   gone Vistabel && pass "the menu closed for About" || fail "the menu stayed with About"
-  keys "$about" Escape
+  press "$about" Escape
   id=$(window Vistabel)
   [[ -n $id ]] && pass "the menu comes back after About" || fail "no menu after About"
-  keys "$id" Escape
+  press "$id" Escape
 else
   fail "About did not open"
 fi
@@ -52,12 +52,12 @@ grep -q '^btnFocus=3' "$store" && pass "the About button's focus is stored" || f
 # 3. After a restart Return clicks the remembered About button.
 "$vistabel" & pid=$!
 id=$(window Vistabel)
-keys "$id" Return
+press "$id" Return
 about=$(window "About Vistabel")
 [[ -n $about ]] && pass "the focus is restored after a restart" || fail "Return did not open About"
-[[ -n $about ]] && keys "$about" Escape
+[[ -n $about ]] && press "$about" Escape
 id=$(window Vistabel)
-[[ -n $id ]] && keys "$id" Escape
+[[ -n $id ]] && press "$id" Escape
 wait_end $pid 15
 
 # 4. Open Slide Show File: the dialog takes a typed path; the show plays over its red background;
@@ -68,7 +68,7 @@ printf 'Strech=False\r\nRatio=0\r\nShuff=0\r\nDelay=0\r\nBackCol=255\r\nLoop=1\r
 printf '[Settings]\r\nbtnFocus=2\r\n' > "$store"
 "$vistabel" & pid=$!
 id=$(window Vistabel)
-keys "$id" Return
+press "$id" Return
 dialog=$(window "Open Slide Show File")
 if [[ -n $dialog ]]; then
   settled
@@ -83,7 +83,7 @@ if [[ -n $dialog ]]; then
   xdotool key Escape
   id=$(window Vistabel)
   [[ -n $id ]] && pass "leaving the show brings the menu back" || fail "no menu after the show"
-  [[ -n $id ]] && keys "$id" Escape
+  [[ -n $id ]] && press "$id" Escape
 else
   fail "no open dialog"
 fi
@@ -98,7 +98,7 @@ for content in $'\x7fELF\x01[[[ no end\n=\n' $'[Settings]\nbtnFocus=abc\n'; do
   "$vistabel" 2>"$work/err5" & pid=$!
   id=$(window Vistabel)
   [[ -n $id ]] && pass "a broken store still opens the menu" || fail "no menu with a broken store"
-  [[ -n $id ]] && keys "$id" Escape
+  [[ -n $id ]] && press "$id" Escape
   wait_end $pid 15
   [[ $status == 0 ]] || fail "a broken store: ended with '$status'"
   [[ ! -s $work/err5 ]] || fail "unexpected output: $(cat "$work/err5")"
@@ -117,7 +117,7 @@ for kind in FIFO read-only; do
   "$vistabel" 2>"$work/err6" & pid=$!
   id=$(window Vistabel 20)
   [[ -n $id ]] && pass "a $kind settings file: the menu opens" || fail "a $kind settings file: no menu"
-  [[ -n $id ]] && keys "$id" Escape
+  [[ -n $id ]] && press "$id" Escape
   wait_end $pid 15
   [[ $status == 0 ]] || fail "a $kind settings file: ended with '$status'"
   [[ $(stat -c '%F %a %s %Y' "$store") == "$before" ]] && pass "a $kind settings file is left as it was" ||

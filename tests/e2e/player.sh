@@ -24,8 +24,7 @@ show() {  # show FILE STRECH RATIO DELAY BACKCOL LOOP PICTURES...
 answer() {
   local id
   id=$(window "$1") || return 1
-  sleep 0.3
-  keys "$id" Return
+  press "$id" Return
 }
 
 "$tool" picture "$work/one.bmp" 320 240 '#20a040' || fail "making pictures"
@@ -92,7 +91,7 @@ centre "#0000ff #ff0000" && pass "Right shows the second picture" || fail "Right
 xdotool key f
 if id=$(window Vistabel 10); then
   pass "f gives a window named Vistabel"
-  sleep 0.5
+  settled
   [[ -n ${E2E_SHOTS:-} ]] && "$tool" grab "$E2E_SHOTS/player-window.png" >/dev/null
   eval "$(xdotool getwindowgeometry --shell "$id")"
   (( WIDTH < 1024 && HEIGHT < 768 )) && pass "the window is smaller than the screen" \
@@ -105,7 +104,7 @@ if id=$(window Vistabel 10); then
   xdotool mousemove $((X + WIDTH / 2)) $((top - 9)) click --repeat 2 --delay 60 1
   # The window manager maximises first; the player then goes back to its own size.
   size_now() { xdotool getwindowgeometry --shell "$id" | grep -E '^(WIDTH|HEIGHT)=' | tr '\n' ' '; }
-  sleep 0.3
+  until_ok 3 eval '[[ $(size_now) != "WIDTH=$WIDTH HEIGHT=$HEIGHT " ]]'  # maximised, if only briefly
   if until_ok 10 eval '[[ $(size_now) == "WIDTH=$WIDTH HEIGHT=$HEIGHT " ]]'; then
     pass "the window cannot be maximised"
   else
@@ -185,7 +184,7 @@ if box=$(window "Slide Show"); then
   else
     fail "behind the music message: program $(kill -0 $pid 2>/dev/null && echo running || echo ended), screen $before then $after"
   fi
-  keys "$box" Return
+  press "$box" Return
 else
   fail "no music message"
 fi
