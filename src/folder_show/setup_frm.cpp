@@ -149,17 +149,7 @@ void Setup_Frm::Save_Settings() {
 }
 
 ShowFile::Options Setup_Frm::Run_Options() const {
-  ShowFile::Options o;
-  o.Strech = Strech_Opt->isChecked();
-  o.Ratio = Ratio_Chk->isChecked();
-  o.Shuff = Shuff_Chk->isChecked();
-  o.Delay = Delay_Scroll->value();
-  o.BackCol = Picker->Save_Colour->BackColor();
-  o.Loop = Loop_Chk->isChecked();
-  o.Message = Message_Chk->isChecked();
-  o.UseMusic = Music_Chk->isChecked();
-  o.Music = General::MusicPath;
-  return o;
+  return Window_Options::Options_Of(*this, General::MusicPath);
 }
 
 void Setup_Frm::Show_Delay() { Window_Options::Show_Delay(*Delay_Scroll, *Delay_Lbl); }

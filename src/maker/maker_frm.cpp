@@ -282,17 +282,7 @@ void Maker_Frm::Save_Settings() {
 void Maker_Frm::Update_Count() { Label2->setText(QString::number(List1->count())); }
 
 ShowFile::Options Maker_Frm::Show_Options() const {
-  ShowFile::Options o;
-  o.Strech = Strech_Opt->isChecked();
-  o.Ratio = Ratio_Chk->isChecked();
-  o.Shuff = Shuff_Chk->isChecked();
-  o.Delay = Delay_Scroll->value();
-  o.BackCol = Picker->Save_Colour->BackColor();
-  o.Loop = Loop_Chk->isChecked();
-  o.Message = Message_Chk->isChecked();
-  o.UseMusic = Music_Chk->isChecked();
-  o.Music = Music_Txt->text();
-  return o;
+  return Window_Options::Options_Of(*this, Music_Txt->text());
 }
 
 QStringList Maker_Frm::Entries() const {

@@ -55,6 +55,22 @@ struct Delay_Controls {
 };
 Delay_Controls Make_Delay(QGroupBox& frame);
 
+// The show's options as a window's option controls set them, with `music` as the music file.
+template <class Window>
+ShowFile::Options Options_Of(const Window& window, const QString& music) {
+  ShowFile::Options o;
+  o.Strech = window.Strech_Opt->isChecked();
+  o.Ratio = window.Ratio_Chk->isChecked();
+  o.Shuff = window.Shuff_Chk->isChecked();
+  o.Delay = window.Delay_Scroll->value();
+  o.BackCol = window.Picker->Save_Colour->BackColor();
+  o.Loop = window.Loop_Chk->isChecked();
+  o.Message = window.Message_Chk->isChecked();
+  o.UseMusic = window.Music_Chk->isChecked();
+  o.Music = music;
+  return o;
+}
+
 // Gives the controls the tab order in which they are listed.
 void Tab_Order(std::initializer_list<QWidget*> controls);
 
