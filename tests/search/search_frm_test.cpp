@@ -4,17 +4,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
+#include <qpa/qwindowsysteminterface.h>  // the desktop's close box, as a spontaneous close event
 
 #include "support/window_fixture.h"
-
-// The desktop's close box reaches a window through the window system interface, as a spontaneous
-// close event. Qt exports the entry point without a public header.
-class QWindowSystemInterface {
- public:
-  struct SynchronousDelivery;
-  template <typename Delivery>
-  static bool handleCloseEvent(QWindow* window);
-};
 
 namespace {
 
