@@ -71,7 +71,6 @@ class Main_Frm : public QWidget {
   std::int32_t BackCol = 0;
 
   qsizetype CurrentIndex() const { return Cursor.CurrentIndex; }
-  bool Show_Loaded() const { return show_loaded_; }
   // A step waits for its picture to be decoded; the picture before it stays on screen meanwhile.
   bool Waiting() const { return Cursor.waiting.has_value(); }
 

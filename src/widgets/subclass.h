@@ -24,7 +24,6 @@ class Drag_List : public QListWidget {
 
   // Turns the gesture on (the maker's load) or off (its unload).
   void Make_Drag_List(bool on);
-  bool Is_Drag_List() const { return drag_list_; }
 
   // The steps of one drag, at points in the list's viewport.
   // A drag begins: remembers the entry under the pointer (-1 for none).

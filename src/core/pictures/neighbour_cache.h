@@ -54,10 +54,6 @@ class Neighbour_Cache {
     for (const Entry& e : held_) sum += e.bytes;
     return sum;
   }
-  void Clear() {
-    held_.clear();
-    wanted_.clear();
-  }
 
  private:
   struct Entry {
