@@ -79,20 +79,6 @@ TEST_F(Windows, AChosenFileIsPlayedAndLeavingItBringsTheMenuBack) {
   EXPECT_EQ(Stored_Focus(), "2");
 }
 
-TEST_F(Windows, AboutClosesTheMenuAndBringsItBackWithTheAboutButtonFocused) {
-  QTest::mouseClick(Show_Active(Forms::Menu())->About_Btn, Qt::LeftButton);
-  Flush_Events();
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Menu));
-  EXPECT_EQ(Stored_Focus(), "3");
-  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::About));
-  QTest::keyClick(Show_Active(Forms::About()), Qt::Key_Escape);
-  Flush_Events();
-  EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::About));
-  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Menu));
-  EXPECT_EQ(QApplication::focusWidget(), Show_Active(Forms::Menu())->About_Btn);
-  EXPECT_EQ(program.last_window_closed, 0);
-}
-
 TEST_F(Windows, ClosingTheMenuClosesEveryOtherWindow) {
   Forms::Menu();  // loaded, hidden behind the show
   Forms::Main()->Start(show, Platform::Show_Origin::Menu);

@@ -71,7 +71,6 @@ class Player : public ::testing::Test {
   Fakes::Messages msg;
   Fakes::Program program;
   Fakes::Pictures pictures;
-  Fakes::Files files;
   Fakes::Music music;
   Fakes::Navigator navigator;
   Fakes::Screen_Saver screen_saver;
