@@ -9,16 +9,7 @@ vistabel=$1
 tool=$2
 
 # Waits until the screen's centre has the colour $1.
-centre() {
-  local c=""
-  for _ in $(seq 40); do
-    c=$("$tool" grab "$work/shot.png" 512,384 | tr -d '\n')
-    close_to "$c" "$1" && return 0
-    sleep 0.25
-  done
-  echo "   screen centre: $c"
-  return 1
-}
+centre() { screen_shows "512,384=$1"; }
 
 # The run file's picture lines (after the nine option lines).
 run_file_pictures() {

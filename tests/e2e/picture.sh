@@ -6,20 +6,12 @@
 # its own folder.
 #   picture.sh VISTABEL E2E_TOOL
 source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/wait.sh"
 vistabel=$1
 tool=$2
 
-# Waits until the screen's centre has about the colour $1 (and the corner exactly $2, when given).
-centre() {
-  local c="" corner=""
-  for _ in $(seq 60); do
-    read -r c corner < <("$tool" grab "$work/shot.png" 512,384 5,5 | tr '\n' ' ')
-    close_to "$c" "$1" && [[ -z ${2:-} || $corner == "$2" ]] && return 0
-    sleep 0.25
-  done
-  echo "   screen centre and corner: $c $corner"
-  return 1
-}
+# Waits until the screen's centre has about the colour $1 (and the corner $2, when given).
+centre() { screen_shows "512,384=$1" ${2:+"5,5=$2"}; }
 
 pics=$work/Pictures
 other=$work/Other

@@ -54,16 +54,10 @@ wait_end $pid 15
 # 4. An own-size picture in the middle of a red background; Esc leaves.
 show "$work/red.sli" False 0 0 255 1 "$work/green.bmp"
 "$vistabel" "$work/red.sli" & pid=$!
-colours=""
-for _ in $(seq 40); do
-  sleep 0.25
-  colours=$("$tool" grab "$work/shot.png" 5,5 512,384 1018,762 413,310 610,457 | tr '\n' ' ')
-  [[ $colours == "#ff0000 #00ff00 #ff0000 #00ff00 #00ff00 " ]] && break
-done
-if [[ $colours == "#ff0000 #00ff00 #ff0000 #00ff00 #00ff00 " ]]; then
+if screen_shows 5,5=#ff0000 512,384=#00ff00 1018,762=#ff0000 413,310=#00ff00 610,457=#00ff00; then
   pass "the picture is centred on the red background"
 else
-  fail "screen colours were '$colours'"
+  fail "the own-size picture is not centred on the red background"
 fi
 [[ -n ${E2E_SHOTS:-} ]] && cp "$work/shot.png" "$E2E_SHOTS/player-own-size.png"
 xdotool key Escape
@@ -74,19 +68,10 @@ wait_end $pid 15
 "$tool" picture "$work/blue.bmp" 200 150 '#0000ff' || fail "making pictures"
 show "$work/keys.sli" False 0 0 255 1 "$work/green.bmp" "$work/blue.bmp"
 "$vistabel" "$work/keys.sli" & pid=$!
-centre() {  # centre WANTED: waits until the screen's centre has that colour
-  local c=""
-  for _ in $(seq 40); do
-    c=$("$tool" grab "$work/shot.png" 512,384 5,5 | tr '\n' ' ')
-    [[ $c == "$1 " ]] && return 0
-    sleep 0.25
-  done
-  echo "   screen centre and corner: $c"
-  return 1
-}
-centre "#00ff00 #ff0000" && pass "the first picture is shown" || fail "the first picture is not shown"
+centre() { screen_shows "512,384=$1" "5,5=$2"; }  # centre CENTRE CORNER: waits for those colours
+centre "#00ff00" "#ff0000" && pass "the first picture is shown" || fail "the first picture is not shown"
 xdotool key Right
-centre "#0000ff #ff0000" && pass "Right shows the second picture" || fail "Right did not step"
+centre "#0000ff" "#ff0000" && pass "Right shows the second picture" || fail "Right did not step"
 [[ -n ${E2E_SHOTS:-} ]] && cp "$work/shot.png" "$E2E_SHOTS/player-right.png"
 xdotool key f
 if id=$(window Vistabel 10); then
@@ -112,7 +97,7 @@ if id=$(window Vistabel 10); then
   fi
   xdotool windowactivate --sync "$id" 2>/dev/null
   xdotool key f
-  centre "#0000ff #ff0000" && pass "f again gives full screen" || fail "f again: not full screen"
+  centre "#0000ff" "#ff0000" && pass "f again gives full screen" || fail "f again: not full screen"
 else
   fail "no window named Vistabel after f"
 fi
@@ -125,7 +110,7 @@ wait_end $pid 15
 "$tool" bomb "$work/bomb" || fail "making the bombs"
 show "$work/bombs.sli" True 1 0 255 1 "$work/bomb.jpg" "$work/bomb.png" "$work/green.bmp"
 "$vistabel" "$work/bombs.sli" & pid=$!
-centre "#00ff00 #00ff00" && pass "the bombs are skipped, the next picture shows" \
+centre "#00ff00" "#00ff00" && pass "the bombs are skipped, the next picture shows" \
   || fail "the picture after the bombs is not shown"
 peak=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status" 2>/dev/null)
 (( ${peak:-999999} < 300000 )) && pass "memory stays low (${peak} kB)" || fail "peak memory ${peak} kB"
@@ -138,24 +123,10 @@ wait_end $pid 15
 "$tool" photo "$work/turned.jpg" 200 100 '#00ff00' '#0000ff' 6 || fail "making the photo"
 show "$work/turned.sli" False 0 0 255 1 "$work/turned.jpg"
 "$vistabel" "$work/turned.sli" & pid=$!
-near() {  # near #rrggbb #rrggbb: each channel within 40
-  local a=$1 b=$2 i
-  for i in 1 3 5; do
-    local d=$(( 0x${a:i:2} - 0x${b:i:2} ))
-    (( d > 40 || d < -40 )) && return 1
-  done
-  return 0
-}
-turned=""
-for _ in $(seq 40); do
-  sleep 0.25
-  read -r left right above outside < <("$tool" grab "$work/shot.png" 487,384 537,384 540,300 600,384 | tr '\n' ' ')
-  near "$left" "#0000ff" && near "$right" "#00ff00" && near "$above" "#00ff00" && [[ $outside == "#ff0000" ]] \
-    && { turned=yes; break; }
-done
+# Left of the centre, right of it, above it on the right, and the background beside it.
+NEAR=40 screen_shows 487,384=#0000ff 537,384=#00ff00 540,300=#00ff00 600,384=#ff0000 && turned=yes || turned=""
 [[ -n ${E2E_SHOTS:-} ]] && cp "$work/shot.png" "$E2E_SHOTS/player-exif-turned.png"
-[[ -n $turned ]] && pass "the photo is shown upright" \
-  || fail "the turned photo shows '$left $right $above $outside'"
+[[ -n $turned ]] && pass "the photo is shown upright" || fail "the turned photo is not upright"
 xdotool key Escape
 wait_end $pid 15
 
@@ -176,14 +147,14 @@ MUSIC=$work/bad.mp3 show "$work/bad-music.sli" True 0 0.3 255 0 "$work/green.bmp
 "$vistabel" "$work/bad-music.sli" & pid=$!
 if box=$(window "Slide Show"); then
   before=$("$tool" grab "$work/shot.png" 5,5)
-  sleep 2
-  after=$("$tool" grab "$work/shot.png" 5,5)
-  shot player-music-message
-  if kill -0 $pid 2>/dev/null && window "Slide Show" 0 >/dev/null && [[ $before == "$after" ]]; then
+  # Watched for two seconds or more, over six of the show's steps: anything that moves fails at once.
+  moved() { ended $pid || no_window "Slide Show" || [[ $("$tool" grab "$work/shot.png" 5,5) != "$before" ]]; }
+  if ! until_ok 3 moved; then
     pass "the show stands still behind the music message"
   else
-    fail "behind the music message: program $(kill -0 $pid 2>/dev/null && echo running || echo ended), screen $before then $after"
+    fail "behind the music message: program $(ended $pid && echo ended || echo running), screen $before then $("$tool" grab "$work/shot.png" 5,5)"
   fi
+  shot player-music-message
   press "$box" Return
 else
   fail "no music message"
@@ -194,17 +165,13 @@ wait_end $pid 15
 # 10. SIGTERM and SIGINT end the program while its music plays: SDL's disk driver writes what is
 #     heard to a file, which shows that the tone really plays.
 "$tool" tone "$work/tone.wav" 3000 || fail "making the tone"
+heard() { [[ -s $work/heard.raw ]] && (( $(tr -d '\0' < "$work/heard.raw" | head -c 64 | wc -c) > 0 )); }
 MUSIC=$work/tone.wav show "$work/music.sli" False 0 0 0 1 "$work/green.bmp"
 for sig in TERM INT; do
   rm -f "$work/heard.raw"
   SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/heard.raw \
     env --default-signal=INT "$vistabel" "$work/music.sli" 2>/dev/null & pid=$!
-  heard=""
-  for _ in $(seq 100); do
-    [[ -s $work/heard.raw ]] && (( $(tr -d '\0' < "$work/heard.raw" | head -c 64 | wc -c) > 0 )) && { heard=yes; break; }
-    sleep 0.1
-  done
-  [[ -n $heard ]] && pass "the music plays ($sig)" || fail "no music heard ($sig)"
+  until_ok 10 heard && pass "the music plays ($sig)" || fail "no music heard ($sig)"
   kill -$sig $pid
   wait_end $pid 10
   [[ $status == $((128 + $(kill -l $sig))) ]] && pass "SIG$sig ends the program with its music" \
@@ -217,11 +184,11 @@ cp "$work/green.bmp" "$work/doomed.bmp"
 cp "$work/blue.bmp" "$work/kept.bmp"
 show "$work/delete.sli" True 0 0 0 1 "$work/doomed.bmp" "$work/kept.bmp"
 "$vistabel" "$work/delete.sli" & pid=$!
-centre "#00ff00 #00ff00" || fail "the picture to delete is not shown"
+centre "#00ff00" "#00ff00" || fail "the picture to delete is not shown"
 xdotool key shift+Delete
 if answer "Slide Show"; then
   pass "Shift+Delete asks"
-  for _ in $(seq 50); do [[ -e $work/doomed.bmp ]] || break; sleep 0.1; done
+  until_ok 5 test ! -e "$work/doomed.bmp"
   [[ ! -e $work/doomed.bmp && -e $work/kept.bmp ]] && pass "Yes deletes the shown picture" \
     || fail "after Yes: $(ls "$work"/*.bmp | tr '\n' ' ')"
 else

@@ -2,16 +2,6 @@
 # Waiting for what a step awaits, each with a deadline, instead of pausing for a fixed time;
 # sourced after common.sh by the scripts that use it.
 
-# Runs the command after $1 every tenth of a second until it succeeds, for at most $1 seconds.
-until_ok() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.1
-  done
-}
-
 # Whether window $1 is the one that has the keyboard.
 is_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
 
@@ -42,4 +32,21 @@ same_screen() {
   "$tool" grab "$work/settled-b.png" >/dev/null && cmp -s "$work/settled-a.png" "$work/settled-b.png" && return 0
   mv "$work/settled-b.png" "$work/settled-a.png"
   return 1
+}
+
+# Waits (up to 15 seconds) until the screen shows each colour at its place, given as X,Y=#rrggbb,
+# each channel within $NEAR (8 by default); says what it saw when it gives up.
+screen_shows() {
+  until_ok 15 shows_now "$@" && return 0
+  echo "   the screen showed $seen"
+  return 1
+}
+shows_now() {
+  local places=() wanted=() p i
+  for p in "$@"; do places+=("${p%%=*}"); wanted+=("${p#*=}"); done
+  mapfile -t seen_at < <("$tool" grab "$work/shot.png" "${places[@]}")
+  seen="${seen_at[*]:-nothing}"
+  for i in "${!wanted[@]}"; do
+    close_to "${seen_at[i]:-}" "${wanted[i]}" "${NEAR:-8}" || return 1
+  done
 }
