@@ -108,7 +108,6 @@ class Maker_Frm : public QWidget {
   std::int32_t Music_Txt_BackColor() const { return music_back_colour_; }
   // The thumbnail as shown (null when the box is empty).
   QImage Thumbnail() const;
-  // How far the controls below the toolbar stand lower than in the design, in pixels.
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -697,11 +697,8 @@ void Main_Frm::Decode_For_Window() {
 
 void Main_Frm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (isVisible() && !isFullScreen() && !isMaximized() && event->size() != windowed_size_) {
-    windowed_before_ = windowed_size_;
-    windowed_size_ = event->size();
-  }
   if (isVisible() && !isFullScreen() && !isMaximized()) {
+    if (event->size() != windowed_size_) windowed_before_ = std::exchange(windowed_size_, event->size());
     // The ratio keeper: a windowed player keeps the shape of the first size it received.
     const QSize kept = FormRatio_Mod::RatioWindowProc(event->size());
     if (kept != event->size()) {
