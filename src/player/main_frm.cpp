@@ -532,7 +532,17 @@ void Main_Frm::Picture_Ready(const Picture_Key& key) {
 }
 
 void Main_Frm::Settle(Play_Steps::Outcome outcome) {
-  if (outcome == Play_Steps::Outcome::Waiting) return;
+  if (outcome == Play_Steps::Outcome::Waiting) {
+    // Past the end of a show that does not loop, the first picture would be on screen only for
+    // the moment before the window closes: its decode is not waited for. Whether it can be read
+    // still decides how the show ends (a failure deletes the run file).
+    if (Cursor.waiting->at_end && boxes_ == 0) {
+      const bool readable = Platform::Services::Pictures().Read_Size(CurrentFile).has_value();
+      Settle(Play_Steps::Resume(Cursor, List2.size(), LoopOn, readable,
+                                [this](qsizetype i) { return Display_Step(i); }));
+    }
+    return;
+  }
   const bool due = std::exchange(timer_due_, false);
   Apply(outcome, step_kind_ != Play_Steps::Kind::Timed);
   if (leaving_) return;
@@ -625,7 +635,13 @@ QList<Picture_Key> Main_Frm::Wanted_Around(qsizetype index) const {
   if (n < 2 || index < 0 || index >= n) return wanted;
   const qsizetype way = step_kind_ == Play_Steps::Kind::Back ? -1 : 1;
   for (const qsizetype step : {way, 2 * way, -way}) {
-    const Picture_Key key = Key_Of(List2[((index + step) % n + n) % n]);
+    // Going back always wraps; going forward wraps only in a looping show (otherwise the show
+    // ends there). The picture behind is the one shown before, still kept; across the wrap it was
+    // never shown, and decoding it would cost a whole decode the show may never need.
+    const qsizetype at = index + step;
+    const bool wraps = at < 0 || at >= n;
+    if (wraps && (step == -way || (step > 0 && !LoopOn))) continue;
+    const Picture_Key key = Key_Of(List2[(at % n + n) % n]);
     if (!key.path.isEmpty() && !wanted.contains(key)) wanted.push_back(key);
   }
   return wanted;
