@@ -3,14 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
+#include <QDir>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QThreadPool>
 
 #include "core/general/general.h"
 #include "player/main_frm.h"
-#include "player/picture_source.h"
+#include "player/picture_box.h"
 #include "support/fakes.h"
 #include "support/windows.h"
 
@@ -20,52 +20,54 @@ inline void settle_decodes() {
   Flush_Events();
 }
 
+// The desktop's screen saver: counts the holds on it that are held now.
+struct Awake final : Platform::ScreenSaverSeam {
+  struct Hold final : Platform::Awake_Hold {
+    explicit Hold(int& count) : n(count) { ++n; }
+    ~Hold() override { --n; }
+    int& n;
+  };
+  std::unique_ptr<Platform::Awake_Hold> Keep_Awake(const QString&) override { return std::make_unique<Hold>(held); }
+  int held = 0;
+};
+
 class Player : public ::testing::Test {
  protected:
   Player() {
-    seams.msg_box(msg).program(program).pictures(pictures).music(music).navigator(navigator)
-        .screen_saver(screen_saver);
-  }
-  void SetUp() override {
+    seams.msg_box(msg).program(program).pictures(pictures).music(music).navigator(navigator).screen_saver(awake);
     General::UseMusic = 0;
     General::MusicPath.clear();
   }
   void TearDown() override {
     pictures.Release();
-    Picture_Source::Pool().waitForDone();  // no decode outlives the fake pictures
+    settle_decodes();  // no decode outlives the fake pictures
     Close(player);
     Flush_Events();
   }
 
-  // Writes a show file with these lines (CR LF) and returns its path.
-  QString Show_File(const QStringList& lines, const QString& name = "show.sli") {
-    EXPECT_TRUE(Write_File(dir.filePath(name), Crlf_Lines(lines)));
-    return dir.filePath(name);
+  // Writes the show file `name` (in the temporary folder, or a full path): the nine option lines,
+  // each default replaced by one of `set` ("Key=value"), then the pictures.
+  QString Show_File(const QStringList& set, const QStringList& paths, const QString& name = "show.sli") {
+    QStringList lines{"Strech=False", "Ratio=0", "Shuff=0", "Delay=5", "BackCol=0", "Loop=1", "Message=1", "UseMusic=0", "Music="};
+    for (const QString& s : set)
+      for (QString& line : lines) line = line.section('=', 0, 0) == s.section('=', 0, 0) ? s : line;
+    EXPECT_TRUE(Write_File(QDir(dir.path()).filePath(name), Crlf_Lines(lines + paths)));
+    return QDir(dir.path()).filePath(name);
   }
-  static QStringList Options(const QString& strech, const QString& ratio, const QString& loop,
-                             const QString& delay = "5", const QString& back_col = "0",
-                             const QString& shuff = "0", const QString& message = "1",
-                             const QString& use_music = "0", const QString& music = "") {
-    return {"Strech=" + strech, "Ratio=" + ratio, "Shuff=" + shuff, "Delay=" + delay,
-            "BackCol=" + back_col, "Loop=" + loop, "Message=" + message, "UseMusic=" + use_music,
-            "Music=" + music};
-  }
-
-  // Plays a show of these pictures, each known to the picture seam at `size`, with these options.
-  Main_Frm* Play_Pictures(const QStringList& options, const QStringList& paths, QSize size = {40, 30}) {
-    for (const QString& p : paths) pictures.Add(p, size);
-    return Play(Show_File(options + paths));
-  }
-  // Starts the player on `path` as the menu would (or from `origin`), and waits until the show is
-  // loaded.
-  Main_Frm* Play(const QString& path, Platform::Show_Origin origin = Platform::Show_Origin::Menu) {
-    Main_Frm* f = Load(player);
-    f->Start(path, origin);
+  // Closes the player that plays, then starts it on `file` as from `origin`, until the show is loaded.
+  Main_Frm* Play(const QString& file, Platform::Show_Origin origin = Platform::Show_Origin::Menu) {
+    Close(player);
     Flush_Events();
-    return f;
+    Load(player)->Start(file, origin);
+    Flush_Events();
+    return player;
   }
-  // Whether the player is still loaded: leaving the show closes it.
-  bool Playing() const { return Is_Loaded(player); }
+  // Plays a show of these pictures, each known to the fake at `size`.
+  Main_Frm* Play_Pictures(const QStringList& set, const QStringList& paths, QSize size = {40, 30}) {
+    for (const QString& p : paths) pictures.Add(p, size);
+    return Play(Show_File(set, paths));
+  }
+  bool Playing() const { return Is_Loaded(player); }  // leaving the show closes the player
 
   QTemporaryDir dir;
   Fakes::Messages msg;
@@ -73,7 +75,7 @@ class Player : public ::testing::Test {
   Fakes::Pictures pictures;
   Fakes::Music music;
   Fakes::Navigator navigator;
-  Fakes::Screen_Saver screen_saver;
+  Awake awake;
   QPointer<Main_Frm> player;
   Platform::Services::Guard seams;
 };
