@@ -12,43 +12,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const std::int32_t starts[] = {0, 0, 0, 0, 1, 2, -1, INT32_MIN, INT32_MAX};
   const std::int32_t start = starts[data[0] % std::size(starts)];
   const qsizetype listed = start == 1 || start == 2 ? start : 0;
-  const QString name = QString::fromUtf8(Fuzz::Bytes(data + 1, size - 1));
-
+  const QString name = QString::fromUtf8(Fuzz::Bytes(data + 1, size - 1)), nul(1, QChar(0));
   Platform::OpenSaveDialog dialog;
   dialog.FileName(name);
   QString dir;
-  QStringList files;
-  for (qsizetype i = 0; i < listed; ++i) files << QStringLiteral("listed");
+  QStringList files(listed, QStringLiteral("listed"));
   std::int32_t count = start;
   try {
     dialog.ParseMultiFileName(dir, files, count);
   } catch (const Platform::Dialog_Error& e) {
     // Only a count past the largest is refused, and then nothing has changed.
-    FUZZ_CHECK(e.Number == 6 && start == INT32_MAX);
-    FUZZ_CHECK(dir.isEmpty() && files.size() == listed && count == start);
-    FUZZ_CHECK(dialog.FileName() == name);
+    FUZZ_CHECK(e.Number == 6 && start == INT32_MAX && dir.isEmpty() && files.size() == listed && count == start && dialog.FileName() == name);
     return 0;
   }
-
-  const QString nul(1, QChar(0));
   if (!name.contains(nul + nul)) {
     // A plain path: its folder and its name, which give the path again.
-    FUZZ_CHECK(count == 1 && files.size() == 1);
-    const qsizetype between = name.size() - dir.size() - files[0].size();
-    FUZZ_CHECK(name.startsWith(dir) && name.endsWith(files[0]));
-    FUZZ_CHECK(between == 1 ? name[dir.size()] == u'/' : between == 0 && (dir.isEmpty() || dir == "/"));
-    FUZZ_CHECK(!files[0].contains(u'/'));
-    FUZZ_CHECK(dialog.FileName() == name);
+    const qsizetype between = name.size() - dir.size() - files.value(0).size();
+    FUZZ_CHECK(count == 1 && files.size() == 1 && name.startsWith(dir) && name.endsWith(files[0]) && !files[0].contains(u'/'));
+    FUZZ_CHECK((between == 1 ? name[dir.size()] == u'/' : between == 0 && (dir.isEmpty() || dir == "/")) && dialog.FileName() == name);
     return 0;
   }
   // A multiple selection: file i is strFiles[i - 1], counted on from the start given (a negative
   // one from 0), none holding a NUL; the file name is cut at its first NUL.
-  const std::int32_t base = start < 0 ? 0 : start;
-  FUZZ_CHECK(count >= base);
-  if (base == listed) FUZZ_CHECK(files.size() == count);
-  for (qsizetype i = 0; i < listed; ++i) FUZZ_CHECK(files[i] == "listed");
-  for (const QString& file : files) FUZZ_CHECK(!file.contains(nul));
-  FUZZ_CHECK(!dir.contains(nul));
-  FUZZ_CHECK(dialog.FileName() == name.left(name.indexOf(nul)));
+  FUZZ_CHECK(count >= std::max(start, 0) && (std::max(start, 0) != listed || files.size() == count) && !dir.contains(nul) &&
+             dialog.FileName() == name.left(name.indexOf(nul)));
+  for (qsizetype i = 0; i < files.size(); ++i) FUZZ_CHECK(!files[i].contains(nul) && (i >= listed || files[i] == "listed"));
   return 0;
 }

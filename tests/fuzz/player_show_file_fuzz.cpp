@@ -2,9 +2,9 @@
 // (fake seams: message boxes, the program's end, pictures of which three load, music, random draws
 // and the navigator). A file it cannot take ends the program with "Error, Invaild File!"; any
 // other gives a show whose delay, colour and play list are within what the file can say.
-#include <QPointer>
 #include <QThreadPool>
 
+#define FUZZ_WINDOWS
 #include "core/general/general.h"
 #include "core/show_file/show_file.h"
 #include "fuzz/fuzz.h"
@@ -13,14 +13,8 @@
 #include "support/fakes.h"
 #include "support/windows.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  Fuzz::Start_Application();
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QByteArrayView bytes = Fuzz::Bytes(data, size);
-  const QString path = Fuzz::Write_File(QStringLiteral("show.sli"), bytes);
   Fakes::Messages msg;
   Fakes::Program program;
   Fakes::Pictures pictures;
@@ -29,30 +23,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Fakes::Navigator navigator;
   random.values = {0.7, 0.1, 0.5, 0.9, 0.3};
   pictures.thread_safe = true;
-  pictures.Add(QStringLiteral("/p/1.jpg"), {40, 30});
-  pictures.Add(QStringLiteral("/p/2.gif"), {3000, 2000});
-  pictures.Add(QStringLiteral("/p/3.bmp"), {1, 1});
+  for (const auto& [picture, own] : {std::pair("/p/1.jpg", QSize(40, 30)), {"/p/2.gif", QSize(3000, 2000)}, {"/p/3.bmp", QSize(1, 1)}})
+    pictures.Add(QString::fromLatin1(picture), own);
   Platform::Services::Guard seams;
-  seams.msg_box(msg).program(program).pictures(pictures).music(music).random(random);
-  seams.navigator(navigator);
+  seams.msg_box(msg).program(program).pictures(pictures).music(music).random(random).navigator(navigator);
   General::UseMusic = 0;
   General::MusicPath.clear();
 
   QPointer<Main_Frm> player;
   Main_Frm* f = Load(player);
-  f->Start(path, Platform::Show_Origin::Menu);
+  f->Start(Fuzz::Write_File(QStringLiteral("show.sli"), bytes), Platform::Show_Origin::Menu);
   Flush_Events();
-
-  const bool refused = !msg.shown.isEmpty() && msg.shown[0].text == "Error, Invaild File!";
-  if (refused) {
+  const qsizetype lines = Fuzz::Lines(bytes);
+  if (!msg.shown.isEmpty() && msg.shown[0].text == "Error, Invaild File!")
     FUZZ_CHECK(program.end_codes.value(0) == 1);
-  } else if (player) {
-    const qsizetype lines = Fuzz::Lines(bytes);
-    FUZZ_CHECK(lines >= 9);
-    FUZZ_CHECK(f->List2.size() <= lines && f->List2.size() >= lines - 9);
-    FUZZ_CHECK(f->Timer1_Interval >= 0 && f->Timer1_Interval <= 65535);
-    FUZZ_CHECK(ShowFile::Is_Valid_Colour(f->BackCol));
-  }
+  else if (player)
+    FUZZ_CHECK(lines >= 9 && f->List2.size() <= lines && f->List2.size() >= lines - 9 && f->Timer1_Interval >= 0 &&
+               f->Timer1_Interval <= 65535 && ShowFile::Is_Valid_Colour(f->BackCol));
   Close(player);
   Flush_Events();
   Picture_Source::Pool().waitForDone();  // a picture decoded ahead uses the fakes

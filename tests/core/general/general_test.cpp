@@ -2,57 +2,28 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
+#include <cfenv>
 
-namespace {
-
-TEST(General, StripQuotes) {
-  struct { QString in, out; } cases[] = {
-      {"/pics/show.sli", "/pics/show.sli"},
-      {"\"/pics/show.sli\"", "/pics/show.sli"},
-      {"\"/pics/my show.sli\" more words", "/pics/my show.sli"},
-      {"\"/pics", "\"/pics"},
-      {"a\"b\"c\"d", "b"},
-      {"\"\"", ""},
-      {"", ""},
-  };
-  for (const auto& c : cases) EXPECT_EQ(General::StripQuotes(c.in), c.out) << c.in.toStdString();
+TEST(General, QuotesFoldersJoiningAndTheRunFiles) {
+  const std::pair<QString, QString> quotes[] = {
+      {"/pics/show.sli", "/pics/show.sli"}, {"\"/pics/my show.sli\" more words", "/pics/my show.sli"}, {"\"/pics", "\"/pics"}, {"a\"b\"c\"d", "b"}, {"\"\"", ""}};
+  for (const auto& [in, out] : quotes) EXPECT_EQ(General::StripQuotes(in), out) << in.toStdString();
+  const std::pair<QString, QString> folders[] = {{"/x/y/z.gif", "/x/y"}, {"/a.jpg", "/"}, {"a.jpg", ""}, {"C:/a.jpg", "C:/"}, {"ab/c.jpg", "ab"}};
+  for (const auto& [path, folder] : folders) EXPECT_EQ(General::GetFolder(path), folder) << path.toStdString();
+  for (const char* root : {"/", "C:\\", "C:/"}) EXPECT_TRUE(General::Is_Drive_Root(root)) << root;
+  for (const char* other : {"C:", "Cx/", "C:x", "/pics"}) EXPECT_FALSE(General::Is_Drive_Root(other)) << other;
+  EXPECT_EQ(std::pair(General::Join_Path("/", "a.jpg"), General::Join_Path("/pics", "a.jpg")), std::pair(QString("/a.jpg"), QString("/pics/a.jpg")));
+  // The run files are in the user's data folder.
+  const QString data = qEnvironmentVariable("XDG_DATA_HOME") + "/Vistabel/";
+  EXPECT_EQ(std::pair(General::Run_File_Path(), General::Preview_File_Path()), std::pair(data + "temp.ini", data + "temp.sli"));
 }
 
-TEST(General, FoldersAndJoining) {
-  EXPECT_EQ(General::GetFolder("/x/y/z.gif"), "/x/y");
-  EXPECT_EQ(General::GetFolder("/a.jpg"), "/");
-  EXPECT_EQ(General::GetFolder("a.jpg"), "");
-  EXPECT_TRUE(General::Is_Drive_Root("/"));
-  EXPECT_TRUE(General::Is_Drive_Root("C:\\"));
-  EXPECT_FALSE(General::Is_Drive_Root("C:"));
-  EXPECT_FALSE(General::Is_Drive_Root("/pics"));
-  EXPECT_EQ(General::Join_Path("/", "a.jpg"), "/a.jpg");
-  EXPECT_EQ(General::Join_Path("/pics", "a.jpg"), "/pics/a.jpg");
-  // A file's folder joined with its name gives the file back, in a root folder too.
-  for (QString p : {"/a.jpg", "/pics/sub/b.gif"})
-    EXPECT_EQ(General::Join_Path(General::GetFolder(p), p.mid(p.lastIndexOf('/') + 1)), p);
+TEST(General, RoundingIsHalvesToEvenWhateverTheRoundingMode) {
+  const struct { double in; double rounded; long long half; } cases[] = {
+      {0.5, 0, 0}, {1.5, 2, 1}, {2.5, 2, 1}, {-301, -301, -150}, {-2.5, -2, -1}, {625, 625, 312}};
+  std::fesetround(FE_UPWARD);
+  for (const auto& c : cases) EXPECT_EQ(std::pair(General::Round_Even(c.in), General::Half(c.in)), std::pair(c.rounded, c.half)) << c.in;
+  EXPECT_EQ(std::fegetround(), FE_UPWARD);
+  std::fesetround(FE_TONEAREST);
+  EXPECT_EQ(General::Twips(QRect(15, 7, 5310, 22)), QRect(1, 0, 354, 1));  // 15 twips to a pixel
 }
-
-TEST(General, RunFilesLiveInTheUsersDataFolder) {
-  const QString data = qEnvironmentVariable("XDG_DATA_HOME");
-  ASSERT_FALSE(data.isEmpty());
-  EXPECT_TRUE(General::Run_File_Path().startsWith(data + "/"));
-  EXPECT_TRUE(General::Run_File_Path().endsWith("/temp.ini"));
-  EXPECT_TRUE(General::Preview_File_Path().endsWith("/temp.sli"));
-  EXPECT_TRUE(QDir(General::Data_Folder()).exists());
-}
-
-TEST(General, RoundingIsHalvesToEven) {
-  struct { double in; double rounded; long long half; } cases[] = {
-      {0.5, 0, 0}, {1.5, 2, 1}, {2.5, 2, 1}, {-301, -301, -150}, {-2.5, -2, -1}, {625, 625, 312},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(General::Round_Even(c.in), c.rounded) << c.in;
-    EXPECT_EQ(General::Half(c.in), c.half) << c.in;
-  }
-  EXPECT_EQ(General::Twips_To_Pixels(7065), 471);
-  EXPECT_EQ(General::Twips_To_Pixels(5310), 354);
-}
-
-}  // namespace
