@@ -445,9 +445,8 @@ void Maker_Frm::Music_Chk_Click() {
   const bool on = Music_Chk->isChecked();
   Music_Txt->setEnabled(on);
   Music_Btn->setEnabled(on);
-  music_back_colour_ = on ? Window_Background : Button_Face;
   QPalette p = Music_Txt->palette();
-  p.setColor(QPalette::Base, Platform::Colour_Of(music_back_colour_));
+  p.setColor(QPalette::Base, Platform::Colour_Of(on ? Window_Background : Button_Face));
   Music_Txt->setPalette(p);
 }
 

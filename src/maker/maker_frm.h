@@ -105,7 +105,6 @@ class Maker_Frm : public QWidget {
   void Music_Btn_Click();
 
   // The background colour of the music path box, a colour value (system colours included).
-  std::int32_t Music_Txt_BackColor() const { return music_back_colour_; }
   // The thumbnail as shown (null when the box is empty).
   QImage Thumbnail() const;
 
@@ -134,7 +133,6 @@ class Maker_Frm : public QWidget {
   void Load_Thumbnail(const QString& path);
   QString File1_Current() const;
 
-  std::int32_t music_back_colour_ = 0;
   int shift_ = 0;
   int min_outer_width_ = 0;
   QStringList saved_entries_;  // the list as last saved or loaded

@@ -75,8 +75,4 @@ std::unique_ptr<ScreenSaverSeam> Make_DBus_Screen_Saver() {
   return std::make_unique<DBus_Screen_Saver>(std::nullopt);
 }
 
-std::unique_ptr<ScreenSaverSeam> Make_DBus_Screen_Saver(const QDBusConnection& bus) {
-  return std::make_unique<DBus_Screen_Saver>(bus);
-}
-
 }  // namespace Platform

@@ -21,7 +21,6 @@
 #include "core/seams/seam_types.h"
 #include "platform/navigator.h"
 
-class QDBusConnection;
 class QWidget;
 
 namespace Platform {
@@ -199,8 +198,7 @@ std::unique_ptr<ShellSeam> Make_Qt_Shell();
 std::unique_ptr<MusicSeam> Make_Sdl_Music();
 std::unique_ptr<DirectorySeam> Make_Posix_Directories();
 // The desktop's screen-saver service (org.freedesktop.ScreenSaver) on the session bus, which is
-// connected at the first hold; or on the bus `bus`.
+// connected at the first hold.
 std::unique_ptr<ScreenSaverSeam> Make_DBus_Screen_Saver();
-std::unique_ptr<ScreenSaverSeam> Make_DBus_Screen_Saver(const QDBusConnection& bus);
 
 }  // namespace Platform

@@ -70,7 +70,6 @@ class Main_Frm : public QWidget {
   bool Paused = false;
   std::int32_t BackCol = 0;
 
-  qsizetype CurrentIndex() const { return Cursor.CurrentIndex; }
   // A step waits for its picture to be decoded; the picture before it stays on screen meanwhile.
   bool Waiting() const { return Cursor.waiting.has_value(); }
 

@@ -13,18 +13,14 @@
 namespace Mouse {
 
 namespace {
-bool hidden = false;
 QPointer<QWidget> player_window;
 }  // namespace
 
 void Attach(QWidget* player) { player_window = player; }
 
 void ShowMouse(bool show) {
-  hidden = !show;
   if (player_window) player_window->setCursor(show ? Qt::ArrowCursor : Qt::BlankCursor);
 }
-
-bool Hidden() { return hidden; }
 
 }  // namespace Mouse
 

@@ -10,8 +10,6 @@ namespace Mouse {
 void Attach(QWidget* player);
 // Shows (true) or hides (false) the pointer over the player window.
 void ShowMouse(bool show = true);
-// Whether the pointer is hidden now.
-bool Hidden();
 
 }  // namespace Mouse
 

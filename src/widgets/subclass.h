@@ -43,11 +43,8 @@ class Drag_List : public QListWidget {
   int Scroll_Step(QPoint point);
   static constexpr int Scroll_Interval = 100;
 
-  // Where a drag began, and where the insert mark stands (-1: none).
-  int DragSource() const { return drag_source_; }
+  // Where the insert mark stands (-1: none).
   int Insert_Mark() const { return insert_mark_; }
-  // A drag is running and the drag cursor is in use.
-  bool Dragging_Now() const { return dragging_; }
 
   // The drag cursor: an arrow with a small dotted box.
   static QPixmap Drag_Cursor();

@@ -8,7 +8,9 @@
 #include <QImageWriter>
 #include <QSize>
 #include <QtEndian>
-#include <array>
+#include <zlib.h>
+
+#include <algorithm>
 
 namespace Crafted {
 
@@ -55,68 +57,35 @@ inline QByteArray Jpeg_Claiming(QSize size, bool progressive) {
   return bytes;
 }
 
-// A valid black PNG of `size`, grey (colour type 0) or RGB (2) at `depth` bits a sample: the rows
-// are all zero, compressed by hand with the fixed Huffman code (a zero, then copies of the byte
-// before, 258 at a time), so even a huge one takes a few hundred kilobytes and no time to make.
+// A valid black PNG of `size`, grey (colour type 0) or RGB (2) at `depth` bits a sample. Its rows
+// are all zero, so even a huge one compresses to a few hundred kilobytes.
 inline QByteArray Png_Of_Zeros(QSize size, int depth = 1, int colour_type = 0) {
-  struct Bits {
-    QByteArray out;
-    quint32 acc = 0;
-    int n = 0;
-    void put(quint32 value, int bits) {  // least significant bit first
-      for (int i = 0; i < bits; ++i) {
-        acc |= ((value >> i) & 1u) << n;
-        if (++n == 8) out.append(char(acc)), acc = 0, n = 0;
-      }
-    }
-    void code(quint32 code, int bits) {  // Huffman codes go most significant bit first
-      for (int i = bits - 1; i >= 0; --i) put((code >> i) & 1u, 1);
-    }
-  } bits;
   const qint64 samples = qint64(size.width()) * (colour_type == 2 ? 3 : 1);
-  const qint64 row = 1 + (samples * depth + 7) / 8;  // the filter byte, then the samples
-  const qint64 total = row * size.height();
-  bits.put(1, 1), bits.put(1, 2);  // the last block, fixed codes
-  bits.code(0x30, 8);              // a literal zero
-  qint64 left = total - 1;
-  for (; left > 260 || left == 258; left -= 258) bits.code(0xC5, 8), bits.code(0, 5);
-  // The rest (3 to 260 bytes, 258 excepted): one or two shorter copies.
-  static constexpr std::array<int, 29> base{3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 15, 17, 19, 23, 27,
-                                            31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
-  static constexpr std::array<int, 29> extra{0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
-                                             2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
-  auto copy = [&](int length) {
-    int i = 28;
-    while (base[i] > length) --i;
-    const int symbol = 257 + i;
-    if (symbol < 280) bits.code(symbol - 256, 7); else bits.code(0xC0 + symbol - 280, 8);
-    bits.put(length - base[i], extra[i]);
-    bits.code(0, 5);  // distance 1
-  };
-  if (left > 258) copy(int(left - 130)), left = 130;
-  if (left >= 3) copy(int(left)), left = 0;
-  for (; left > 0; --left) bits.code(0x30, 8);
-  bits.code(0, 7);  // end of the block
-  if (bits.n) bits.out.append(char(bits.acc));
-  const quint32 adler = quint32((total % 65521) << 16 | 1);  // all zeros: a = 1, b = length
-  QByteArray zlib("\x78\x01", 2);
-  zlib.append(bits.out);
-  zlib.append(char(adler >> 24)).append(char(adler >> 16)).append(char(adler >> 8)).append(char(adler));
-
-  auto crc = [](const QByteArray& data) {
-    quint32 c = 0xFFFFFFFFu;
-    for (const char ch : data) {
-      c ^= quint8(ch);
-      for (int k = 0; k < 8; ++k) c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
-    }
-    return c ^ 0xFFFFFFFFu;
-  };
+  qint64 left = (1 + (samples * depth + 7) / 8) * size.height();  // a filter byte, then the samples
+  z_stream z{};
+  deflateInit2(&z, Z_BEST_SPEED, Z_DEFLATED, 15, 9, Z_RLE);
+  const QByteArray zeros(1 << 16, '\0');
+  QByteArray zlib, out(1 << 16, '\0');
+  int status = Z_OK;
+  while (status != Z_STREAM_END) {
+    const qint64 piece = std::min<qint64>(left, zeros.size());
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(zeros.constData()));
+    z.avail_in = uInt(piece);
+    left -= piece;
+    do {
+      z.next_out = reinterpret_cast<Bytef*>(out.data());
+      z.avail_out = uInt(out.size());
+      status = deflate(&z, left > 0 ? Z_NO_FLUSH : Z_FINISH);
+      zlib.append(out.constData(), out.size() - qsizetype(z.avail_out));
+    } while (z.avail_out == 0);
+  }
+  deflateEnd(&z);
   QByteArray png("\x89PNG\r\n\x1A\n", 8);
   auto chunk = [&](const char* type, const QByteArray& data) {
     char length[4], sum[4];
     qToBigEndian<quint32>(quint32(data.size()), length);
     const QByteArray typed = QByteArray(type) + data;
-    qToBigEndian<quint32>(crc(typed), sum);
+    qToBigEndian<quint32>(quint32(crc32(0, reinterpret_cast<const Bytef*>(typed.constData()), uInt(typed.size()))), sum);
     png.append(length, 4).append(typed).append(sum, 4);
   };
   QByteArray ihdr(13, '\0');
@@ -129,5 +98,4 @@ inline QByteArray Png_Of_Zeros(QSize size, int depth = 1, int colour_type = 0) {
   chunk("IEND", {});
   return png;
 }
-
 }  // namespace Crafted

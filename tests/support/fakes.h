@@ -62,14 +62,13 @@ class Program final : public Platform::ProgramSeam {
 };
 
 // Pictures by path: a size, or a failure. Unknown paths fail. Decoded images are filled with the
-// picture's colour at the size asked. With `thread_safe` the player decodes on its pool; the
+// white at the size asked. With `thread_safe` the player decodes on its pool; the
 // records are guarded for that, and a decode of a picture in `held` waits until it is released.
 class Pictures final : public Platform::PictureLoaderSeam {
  public:
-  void Add(const QString& path, QSize size, QColor colour = Qt::white) {
+  void Add(const QString& path, QSize size) {
     QMutexLocker lock(&mutex);
     sizes[path] = size;
-    colours[path] = colour;
   }
   std::optional<QSize> Read_Size(const QString& path) override {
     QMutexLocker lock(&mutex);
@@ -84,7 +83,7 @@ class Pictures final : public Platform::PictureLoaderSeam {
     QSize s = request.clip.isEmpty() ? request.scaled : request.clip.size();
     if (s.isEmpty()) s = sizes[path];
     QImage image(s, QImage::Format_RGB32);
-    image.fill(colours[path]);
+    image.fill(Qt::white);
     return image;
   }
   bool Thread_Safe() const override { return thread_safe; }
@@ -112,7 +111,6 @@ class Pictures final : public Platform::PictureLoaderSeam {
   QMutex mutex;
   bool thread_safe = false;
   QHash<QString, QSize> sizes;
-  QHash<QString, QColor> colours;
   QSet<QString> undecodable;  // the header reads, decoding fails
   QSet<QString> held;
   QWaitCondition released;
@@ -153,7 +151,6 @@ class Music final : public Platform::MusicSeam {
     Music& music;
   };
   std::unique_ptr<Platform::MusicGraph> Create_Graph() override {
-    ++graphs;
     if (no_device) return nullptr;
     return std::make_unique<Graph>(*this);
   }
@@ -163,7 +160,6 @@ class Music final : public Platform::MusicSeam {
   bool no_device = false;
   double duration = 30.0;
   double position = 0.0;
-  int graphs = 0;
 };
 
 // A file dialog facility: records the record of each call and answers from a script. An answer
@@ -222,19 +218,11 @@ class Shell final : public Platform::ShellSeam {
  public:
   bool Open_Url(const QString& url) override {
     urls.push_back(url);
-    return opens;
+    return true;
   }
   QStringList urls;
-  bool opens = true;
 };
 
-// The desktop's screen saver, which the player's tests leave to its own test: every hold is given.
-class Screen_Saver final : public Platform::ScreenSaverSeam {
- public:
-  std::unique_ptr<Platform::Awake_Hold> Keep_Awake(const QString&) override {
-    return std::make_unique<Platform::Awake_Hold>();
-  }
-};
 
 // The navigator between the windows: records each request as a line ("play FILE from ORIGIN",
 // "search FOLDER from ORIGIN", "show WINDOW", "ended ORIGIN", "menu closed") and gives the folder

@@ -12,7 +12,6 @@
 struct Recorder {
   QStringList dirs, pictures, collected_in;
   std::function<bool()> stop = [] { return false; };
-  int climbs = 0;
 
   Folder_Walk::Hooks Hooks(const Folder_Walk::Walker& walk) {
     Folder_Walk::Hooks h;
@@ -21,10 +20,7 @@ struct Recorder {
       collected_in << walk.Dir1();
       for (const QString& name : walk.File1()) pictures << General::Join_Path(walk.Dir1(), name);
     };
-    h.Stop_Requested = [this] {
-      ++climbs;
-      return stop();
-    };
+    h.Stop_Requested = [this] { return stop(); };
     return h;
   }
 };

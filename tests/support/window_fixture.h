@@ -32,10 +32,6 @@ class Window_Test : public ::testing::Test {
     General::MusicPath.clear();
     navigator.log.clear();
   }
-  // The options of a show as the folder window writes them with its default settings.
-  static inline const QStringList Default_Options = {
-      "Strech=False", "Ratio=1", "Shuff=0", "Delay=5", "BackCol=0",
-      "Loop=1",       "Message=1", "UseMusic=0", "Music="};
   // Pictures made in the temporary folder, known to the picture seam.
   void Make(const QStringList& files) {
     for (const QString& f : Full(files)) {
@@ -47,16 +43,6 @@ class Window_Test : public ::testing::Test {
   QStringList Full(QStringList relatives) const {
     for (QString& r : relatives) r = dir.path() + "/" + r;
     return relatives;
-  }
-  // The run file's lines; each must end in CR LF.
-  static QStringList Run_File_Lines() {
-    QFile f(General::Run_File_Path());
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    const QByteArray all = f.readAll();
-    EXPECT_TRUE(all.endsWith("\r\n"));
-    QStringList lines = QString::fromUtf8(all).split(QStringLiteral("\r\n"));
-    lines.removeLast();
-    return lines;
   }
 
   QTemporaryDir dir;
