@@ -97,30 +97,22 @@ int tone(char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc >= 3 && std::strcmp(argv[1], "grab") == 0) {
+  // Each command: its name, its argument count (0: at least 3), whether it draws offscreen (the
+  // screen commands need the X screen) and what it does.
+  const struct { const char* name; int argc; bool offscreen; int (*run)(int, char**); } commands[] = {
+      {"grab", 0, false, grab},
+      {"area", 7, false, [](int, char** v) { return area(v); }},
+      {"picture", 6, true, [](int, char** v) { return picture(v); }},
+      {"photo", 8, true, [](int, char** v) { return photo(v); }},
+      {"bomb", 3, true, [](int, char** v) { return bomb(v); }},
+      {"tone", 4, true, [](int, char** v) { return tone(v); }},
+  };
+  for (const auto& c : commands) {
+    if (argc < 3 || std::strcmp(argv[1], c.name) != 0 || (c.argc && argc != c.argc)) continue;
+    if (c.offscreen) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    return grab(argc, argv);
+    return c.run(argc, argv);
   }
-  if (argc == 7 && std::strcmp(argv[1], "area") == 0) {
-    QGuiApplication app(argc, argv);
-    return area(argv);
-  }
-  if (argc == 6 && std::strcmp(argv[1], "picture") == 0) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    return picture(argv);
-  }
-  if (argc == 8 && std::strcmp(argv[1], "photo") == 0) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    return photo(argv);
-  }
-  if (argc == 3 && std::strcmp(argv[1], "bomb") == 0) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    return bomb(argv);
-  }
-  if (argc == 4 && std::strcmp(argv[1], "tone") == 0) return tone(argv);
   std::fputs("usage: e2e_tool grab OUT.png [X,Y ...] | area OUT.png X Y W H |\n"
              "       picture OUT W H #rrggbb | photo OUT W H #top #bottom ORIENTATION | bomb OUT |\n"
              "       tone OUT.wav MS\n",
