@@ -9,10 +9,8 @@
 using namespace Folder_Lists;
 
 TEST(FolderLists, PicturesByExtensionIgnoringCaseNoHiddenNamesOrLineBreaksSortedIgnoringCase) {
-  for (const char* name : {"a.jpg", "IMG_1.JPG", "b.Jpeg", "c.BMP", "d.gif", "P.PNG", "W.WebP", "space name.gif"})
-    EXPECT_TRUE(Is_Picture_Name(name)) << name;
-  for (const char* name : {"f.jpg.txt", "jpg", "g.jpe", "x.tiff", ".hidden.jpg", "line\nbreak.jpg", "cr\r.gif", ""})
-    EXPECT_FALSE(Is_Picture_Name(name)) << name;
+  for (const char* name : {"a.jpg", "IMG_1.JPG", "b.Jpeg", "c.BMP", "d.gif", "P.PNG", "W.WebP", "space name.gif"}) EXPECT_TRUE(Is_Picture_Name(name)) << name;
+  for (const char* name : {"f.jpg.txt", "jpg", "g.jpe", "x.tiff", ".hidden.jpg", "line\nbreak.jpg", "cr\r.gif", ""}) EXPECT_FALSE(Is_Picture_Name(name)) << name;
   EXPECT_EQ(Picture_Files({"b.jpg", "notes.txt", "A.gif", "c.BMP", ".x.jpg", "a.jpg"}), (QStringList{"A.gif", "a.jpg", "b.jpg", "c.BMP"}));
   EXPECT_EQ(Sub_Folders({"zeta", "alpha", ".git", "beta", "Alpha", "a\nb"}), (QStringList{"Alpha", "alpha", "beta", "zeta"}));
 }
@@ -20,8 +18,7 @@ TEST(FolderLists, PicturesByExtensionIgnoringCaseNoHiddenNamesOrLineBreaksSorted
 // A show started at one picture: from it to the last, then from the first to the one before it.
 TEST(FolderLists, AShowFromAPictureStartsThereAndComesRoundToTheOneBefore) {
   const QStringList folder{"c.PNG", "notes.txt", "a.jpg", "B.webp", "d.gif", ".h.jpg", "e.tiff"};
-  const std::pair<QString, QStringList> cases[] = {
-      {"c.PNG", {"c.PNG", "d.gif", "a.jpg", "B.webp"}},
+  const std::pair<QString, QStringList> cases[] = {{"c.PNG", {"c.PNG", "d.gif", "a.jpg", "B.webp"}},
       // Named itself, a picture the lists leave out still plays, at its place in their order.
       {"e.tiff", {"e.tiff", "a.jpg", "B.webp", "c.PNG", "d.gif"}}, {".h.jpg", {".h.jpg", "a.jpg", "B.webp", "c.PNG", "d.gif"}}, {"bb", {"bb", "c.PNG", "d.gif", "a.jpg", "B.webp"}},
       // A name no show file can hold, or none: the show starts where it would stand.
@@ -40,16 +37,13 @@ TEST(FolderWalk, EveryFolderComesBeforeTheFoldersBelowIt) {
   Folder_Walk::Walker walk{dirs};
   Recorder r;
   EXPECT_EQ(walk.Search_Folders("/t/", r.Hooks(walk)), Folder_Walk::End::Complete);
-  EXPECT_EQ(r.pictures, (QStringList{"/t/z.jpg", "/t/a/A/c.bmp", "/t/B/b.gif"}));
-  EXPECT_EQ(r.collected_in, (QStringList{"/t", "/t/a/A", "/t/B"}));
+  EXPECT_EQ(std::pair(r.pictures, r.collected_in), std::pair(QStringList{"/t/z.jpg", "/t/a/A/c.bmp", "/t/B/b.gif"}, QStringList{"/t", "/t/a/A", "/t/B"}));
   EXPECT_EQ(r.dirs, (QStringList{"/t", "/t/a", "/t/a/A", "/t/a", "/t/a/E", "/t/a", "/t", "/t/B", "/t"}));
   EXPECT_EQ(dirs.listed, (QStringList{"/t", "/t/a", "/t/a/A", "/t/a/E", "/t/B", "/t/U"}));
   Recorder stopped;
   stopped.stop = [&] { return stopped.dirs.last() == "/t/a"; };
-  EXPECT_EQ(walk.Search_Folders("/t", stopped.Hooks(walk)), Folder_Walk::End::Stopped);
-  EXPECT_EQ(stopped.dirs, (QStringList{"/t", "/t/a", "/t/a/A", "/t/a"}));
+  EXPECT_EQ((std::pair{walk.Search_Folders("/t", stopped.Hooks(walk)), stopped.dirs}), std::pair(Folder_Walk::End::Stopped, QStringList{"/t", "/t/a", "/t/a/A", "/t/a"}));
   dirs.unreadable.insert("/t");
   Recorder none;
-  EXPECT_EQ(walk.Search_Folders("/t", none.Hooks(walk)), Folder_Walk::End::Complete);
-  EXPECT_EQ(std::pair(none.collected_in, none.pictures), std::pair(QStringList{"/t"}, QStringList{}));
+  EXPECT_EQ((std::tuple{walk.Search_Folders("/t", none.Hooks(walk)), none.collected_in, none.pictures}), std::tuple(Folder_Walk::End::Complete, QStringList{"/t"}, QStringList{}));
 }

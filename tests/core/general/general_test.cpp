@@ -19,11 +19,9 @@ TEST(General, QuotesFoldersJoiningAndTheRunFiles) {
 }
 
 TEST(General, RoundingIsHalvesToEvenWhateverTheRoundingMode) {
-  const struct { double in; double rounded; long long half; } cases[] = {
-      {0.5, 0, 0}, {1.5, 2, 1}, {2.5, 2, 1}, {-301, -301, -150}, {-2.5, -2, -1}, {625, 625, 312}};
+  const struct { double in; double rounded; long long half; } cases[] = {{0.5, 0, 0}, {1.5, 2, 1}, {2.5, 2, 1}, {-301, -301, -150}, {-2.5, -2, -1}, {625, 625, 312}};
   std::fesetround(FE_UPWARD);
   for (const auto& c : cases) EXPECT_EQ(std::pair(General::Round_Even(c.in), General::Half(c.in)), std::pair(c.rounded, c.half)) << c.in;
   EXPECT_EQ(std::fegetround(), FE_UPWARD);
   std::fesetround(FE_TONEAREST);
-  EXPECT_EQ(General::Twips(QRect(15, 7, 5310, 22)), QRect(1, 0, 354, 1));  // 15 twips to a pixel
 }

@@ -15,12 +15,10 @@ using namespace Settings;
 
 TEST(Settings, ConversionsReadNumbersRoundedHalvesToEvenWithinTheRangeOfTheirKind) {
   const struct { const char* text; std::optional<std::int16_t> whole; std::optional<std::int32_t> colour, size; std::optional<bool> truth; } cases[] = {
-      {"abc", {}, {}, {}, {}},   {"", {}, {}, {}, {}},        {"nan", {}, {}, {}, {}},    {" 7 ", 7, 7, 7, true},
-      {"2.5", 2, 2, 2, true},    {"3.5", 4, 4, 4, true},      {"0", 0, 0, 0, false},      {"-5", -5, -5, {}, true},
-      {"32767", 32767, 32767, 32767, true},   {"32768", {}, 32768, 32768, true},  {"-32768", -32768, -32768, {}, true},
-      {"-32769", {}, -32769, {}, true},       {"491505", {}, 491505, 491505, true},  {"491506", {}, 491506, {}, true},
-      {"2147483647", {}, INT32_MAX, {}, true}, {"2147483648", {}, {}, {}, true},     {"-2147483648", {}, INT32_MIN, {}, true},
-      {"-2147483649", {}, {}, {}, true},      {" TRUE ", {}, {}, {}, true},  {"false", {}, {}, {}, false},  {"yes", {}, {}, {}, {}},
+      {"nan", {}, {}, {}, {}},  {" 7 ", 7, 7, 7, true},  {"2.5", 2, 2, 2, true},  {"3.5", 4, 4, 4, true},  {"0", 0, 0, 0, false},
+      {"32767", 32767, 32767, 32767, true},  {"32768", {}, 32768, 32768, true},  {"-32768", -32768, -32768, {}, true},  {"-32769", {}, -32769, {}, true},
+      {"491505", {}, 491505, 491505, true},  {"491506", {}, 491506, {}, true},  {"2147483647", {}, INT32_MAX, {}, true},  {"2147483648", {}, {}, {}, true},
+      {"-2147483648", {}, INT32_MIN, {}, true},  {"-2147483649", {}, {}, {}, true},  {" TRUE ", {}, {}, {}, true},  {"false", {}, {}, {}, false},  {"yes", {}, {}, {}, {}},
   };
   for (const auto& c : cases)
     EXPECT_EQ(std::tuple(To_Whole(c.text), To_Colour(c.text), To_Size(c.text), To_Truth(c.text)), std::tuple(c.whole, c.colour, c.size, c.truth)) << c.text;
@@ -35,17 +33,15 @@ struct Store : ::testing::Test {
 
 TEST_F(Store, ValuesComeBackPerApplicationANewFileIsPrivateAndWindowSizesAreInTwips) {
   EXPECT_EQ(std::tuple(Get_Whole(Delay), Get_Truth(Display_Mode), Get_Text(Path)), std::tuple(5, true, "/"));
-  Save_Whole(Delay, -32768);
-  Save_Truth(Display_Mode, false);
-  Save_Whole(Maker_Delay, 2);  // the maker's own Delay
+  Save_Whole(Delay, -32768), Save_Truth(Display_Mode, false), Save_Whole(Maker_Delay, 2);  // the maker's own Delay
   EXPECT_EQ(std::tuple(Get_Whole(Delay), Get_Text(Display_Mode), Get_Whole(Maker_Delay)), std::tuple(-32768, "False", 2));
   Save_Text(Delay, "abc");  // a value that cannot be converted gives the key's default
-  EXPECT_EQ(Get_Whole(Delay), 5);
-  EXPECT_EQ(QFile::permissions(Store_File(App_Vistabel)) & (QFileDevice::ReadGroup | QFileDevice::ReadOther), 0);
+  EXPECT_EQ(std::tuple(Get_Whole(Delay), int(QFile::permissions(Store_File(App_Vistabel)) & (QFileDevice::ReadGroup | QFileDevice::ReadOther))), std::tuple(5, 0));
+  ASSERT_TRUE(Write_File(Store_File(App_Vistabel), "[Settings]\nMusicPath=a, b,c\n"));  // commas written by hand
+  EXPECT_EQ(Get_Text(MusicPath), "a,b,c");
   // A window's size is restored only when both its dimensions are set.
   for (const auto& [x, y, size] : {std::tuple("6000", "0", std::optional<QSize>()), {"0", "4500", {}}, {"6007", "4523", QSize(400, 302)}}) {
-    Save_Text(WindowX, x);
-    Save_Text(WindowY, y);
+    Save_Text(WindowX, x), Save_Text(WindowY, y);
     EXPECT_EQ(Restore_Window_Size(WindowX, WindowY), size) << x << " " << y;
   }
   Save_Window_Size(MakerX, MakerY, QSize(2560, 40000));
@@ -57,8 +53,7 @@ TEST_F(Store, ValuesComeBackPerApplicationANewFileIsPrivateAndWindowSizesAreInTw
 // standard error says why.
 TEST_F(Store, ASettingsFileThatIsNotAPlainWritableFileIsLeftAlone) {
   const QString file = Store_File(App_Vistabel), elsewhere = QFileInfo(file).absolutePath() + "/elsewhere";
-  const QByteArray ini = "[Settings]\nDelay=7\n";
-  const QByteArray one_mb = ini + QByteArray(1024 * 1024 - ini.size(), ';');
+  const QByteArray ini = "[Settings]\nDelay=7\n", one_mb = ini + QByteArray(1024 * 1024 - ini.size(), ';');
   const struct { const char* what; std::function<bool()> make; } cases[] = {
       {"a folder", [&] { return QDir().mkdir(file); }},
       {"a FIFO", [&] { return ::mkfifo(QFile::encodeName(file).constData(), 0600) == 0; }},
@@ -69,14 +64,11 @@ TEST_F(Store, ASettingsFileThatIsNotAPlainWritableFileIsLeftAlone) {
   };
   const auto nodes = [&] {  // the link (or file) in the file's place, and what it leads to
     struct stat at {}, to {};
-    ::lstat(QFile::encodeName(file).constData(), &at);
-    ::stat(QFile::encodeName(file).constData(), &to);
+    ::lstat(QFile::encodeName(file).constData(), &at), ::stat(QFile::encodeName(file).constData(), &to);
     return std::tuple(at.st_ino, at.st_mode, at.st_size, to.st_ino, to.st_mode, to.st_size);
   };
   for (const auto& c : cases) {
-    SetUp();
-    Save_Whole(Maker_Delay, 3);  // the folder exists
-    QFile::remove(elsewhere);
+    SetUp(), Save_Whole(Maker_Delay, 3), QFile::remove(elsewhere);  // the maker's file makes the folder
     if (!c.make()) { std::printf("[  SKIPPED ] %s: cannot be made here\n", c.what); continue; }
     const auto before = nodes();
     testing::internal::CaptureStderr();
@@ -84,8 +76,7 @@ TEST_F(Store, ASettingsFileThatIsNotAPlainWritableFileIsLeftAlone) {
     Save_Whole(Delay, 9);
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::tuple(delay, Get_Whole(Delay), Get_Whole(Maker_Delay)), std::tuple(5, 5, 3)) << c.what;  // the maker's file is fine
-    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << c.what << ": " << said;
-    EXPECT_NE(said.find(QFile::encodeName(file).toStdString()), std::string::npos) << c.what << ": " << said;
+    EXPECT_TRUE(std::count(said.begin(), said.end(), '\n') == 1 && said.find(QFile::encodeName(file).toStdString()) != std::string::npos) << c.what << ": " << said;
     EXPECT_EQ(nodes(), before) << c.what;
   }
   EXPECT_FALSE(QFile::exists(file + ".lock"));
