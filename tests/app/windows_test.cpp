@@ -14,8 +14,6 @@
 #include "player/main_frm.h"
 #include "support/window_fixture.h"
 
-namespace {
-
 class Windows : public Window_Test {
  protected:
   Windows() { app_seams.navigator(Forms::Navigator()); }
@@ -24,6 +22,9 @@ class Windows : public Window_Test {
     Flush_Events();
     for (const char* app : {Settings::App_Vistabel, Settings::App_Maker}) QFile::remove(Settings::Store_File(app));
   }
+  // Waits until the player has loaded the show; leaves it as the user does.
+  static bool Playing() { return QTest::qWaitFor([] { Flush_Events(); return Forms::IsLoaded(Forms::Kind::Main); }, 10000); }
+  static void Leave() { QTest::keyClick(Forms::Main(), Qt::Key_Escape); Flush_Events(); }
   Platform::Services::Guard app_seams;
 };
 
@@ -35,17 +36,14 @@ TEST_F(Windows, ACommandLineShowEndsWithTheProgramAndWritesNoSettings) {
   const QString show = dir.filePath("show.sli");
   ASSERT_TRUE(ShowFile::Write(Platform::Services::Disk(), show, {}, Full({"tree/sub/a.jpg"})));
   for (const QString& arg : {show, dir.filePath("tree")}) {
-    Close_All();
-    program.last_window_closed = 0;
-    EXPECT_EQ(General::Start_Up(arg), -1);
-    ASSERT_TRUE(QTest::qWaitFor([] { Flush_Events(); return Forms::IsLoaded(Forms::Kind::Main); }, 10000));
+    Close_All(); program.last_window_closed = 0;
+    ASSERT_TRUE(General::Start_Up(arg) == -1 && Playing());
     EXPECT_EQ(std::tuple(Forms::Loaded_Count(), Forms::Main()->CurrentFile, Forms::Main()->Origin),
               std::tuple(1, dir.filePath("tree/sub/a.jpg"), Platform::Show_Origin::Command_Line));
-    QTest::keyClick(Forms::Main(), Qt::Key_Escape);
-    Flush_Events();
+    Leave();
     EXPECT_EQ(std::tuple(Forms::Loaded_Count(), program.last_window_closed, program.end_codes, msg.shown.size()),
               std::tuple(0, 1, QList<int>{}, 0));
-    for (const char* app : {Settings::App_Vistabel, Settings::App_Maker}) EXPECT_FALSE(QFile::exists(Settings::Store_File(app))) << app;
+    EXPECT_FALSE(QFile::exists(Settings::Store_File(Settings::App_Vistabel)) || QFile::exists(Settings::Store_File(Settings::App_Maker)));
   }
 }
 
@@ -56,9 +54,7 @@ TEST_F(Windows, APictureArgumentPlaysItsFolderFromThatPicture) {
   Make({"b.png", "c.gif", "e.SLI"});
   for (const char* name : {"a.jpg", "notes.txt"}) ASSERT_TRUE(Write_File(dir.filePath(name)));
   Settings::Save_Whole(Settings::Shuffle, 1);
-  EXPECT_EQ(General::Start_Up(dir.filePath("a.jpg")), -1);
-  Flush_Events();
-  ASSERT_TRUE(Forms::IsLoaded(Forms::Kind::Main));
+  ASSERT_TRUE(General::Start_Up(dir.filePath("a.jpg")) == -1 && Playing());
   QStringList list = Forms::Main()->List2;
   ASSERT_EQ(list.takeFirst(), dir.filePath("a.jpg"));
   EXPECT_EQ(QSet<QString>(list.begin(), list.end()), QSet<QString>({dir.filePath("b.png"), dir.filePath("c.gif")}));
@@ -77,17 +73,11 @@ TEST_F(Windows, APictureArgumentPlaysItsFolderFromThatPicture) {
 TEST_F(Windows, LeavingThePreviewReturnsToTheMaker) {
   Make({"x.jpg"});
   Forms::Menu()->hide();
-  Maker_Frm* f = Forms::Maker();
-  f->show();
+  Maker_Frm* f = Show_Active(Forms::Maker());
   f->List1->addItem(dir.filePath("x.jpg"));
   f->Toolbar1_ButtonClick("Preview");
-  ASSERT_TRUE(QTest::qWaitFor([] { Flush_Events(); return Forms::IsLoaded(Forms::Kind::Main); }, 10000));
-  EXPECT_EQ(Forms::Main()->File_Path_Txt, General::Preview_File_Path());
-  QTest::keyClick(Forms::Main(), Qt::Key_Escape);
-  Flush_Events();
+  ASSERT_TRUE(Playing() && Forms::Main()->File_Path_Txt == General::Preview_File_Path());
+  Leave();
   EXPECT_FALSE(Forms::IsLoaded(Forms::Kind::Main) || Forms::Menu()->isVisible() || QFile::exists(General::Preview_File_Path()));
   EXPECT_EQ(std::tuple(f->isVisible(), f->List1->count(), msg.shown.size()), std::tuple(true, 1, 0));
-  msg.answers = {Platform::vbNo};  // the maker's question on closing: not saved
 }
-
-}  // namespace

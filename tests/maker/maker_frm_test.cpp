@@ -12,11 +12,9 @@
 #include "support/fakes.h"
 #include "support/windows.h"
 
-namespace {
-
 using Msg = Fakes::Message;
 using Platform::vbCancel, Platform::vbNo, Platform::vbYes;
-const Msg Save_First{"Do you want to save the current Slide Show first?", 35, "Slide Show Maker"};
+static Msg Ask(const QString& text) { return {text, 35, "Slide Show Maker"}; }
 
 class Maker : public ::testing::Test {
  protected:
@@ -26,10 +24,7 @@ class Maker : public ::testing::Test {
     for (const char* f : {"/a.jpg", "/c.bmp", "/Pics/b.gif", "/Pics/c.bmp", "/Pics/d.JPG"}) dirs.File(f);
     for (const char* p : {"/a.jpg", "/c.bmp"}) pictures.Add(p, {400, 300});
   }
-  void TearDown() override {
-    Close(maker);
-    Flush_Events();
-  }
+  void TearDown() override { Close(maker); Flush_Events(); }
   Maker_Frm* Open(const QStringList& entries = {}) {
     Load(maker)->show();
     maker->List1->addItems(entries);
@@ -38,8 +33,7 @@ class Maker : public ::testing::Test {
   }
   // Saves or loads through the toolbar, the dialog answering `name` in the temporary folder.
   void Click(const char* button, const QString& name, std::deque<int> answers = {}) {
-    dialogs.answers = {Fakes::File_Dialogs::Choose(Path(name))};
-    msg.answers = answers;
+    dialogs.answers = {Fakes::File_Dialogs::Choose(Path(name))}; msg.answers = answers;
     maker->Toolbar1_ButtonClick(button);
   }
   QString Path(const QString& name) const { return tmp.filePath(name); }
@@ -66,8 +60,7 @@ TEST_F(Maker, AddsTheSelectedPicturesMovesEntriesAndRefusesAnUnavailableDrive) {
   f->cmdUp->click();
   EXPECT_EQ(f->Entries(), QStringList({"/Pics/b.gif", "/Pics/d.JPG"}));
   f->Drive1->Set_Drive("/media/cd");
-  EXPECT_EQ(msg.shown, QList<Msg>({{"Invaild drive /media/cd.", 16, "ERROR"}}));
-  EXPECT_EQ(f->Dir1->Path(), "/Pics");
+  EXPECT_EQ(std::pair(msg.shown, f->Dir1->Path()), std::pair(QList<Msg>{{"Invaild drive /media/cd.", 16, "ERROR"}}, QString("/Pics")));
 }
 
 // Only Yes removes; with no entry selected (though one is current) nothing is asked. An empty list
@@ -79,40 +72,36 @@ TEST_F(Maker, RemovingOneOrAllEntriesAsksFirst) {
     for (int answer : {vbNo, vbCancel, vbYes}) {
       Open()->List1->clear();
       Open({"/a.jpg", "/b.jpg"})->List1->setCurrentRow(1);
-      msg.shown.clear();
-      msg.answers = {answer};
+      msg.shown.clear(); msg.answers = {answer};
       question == all ? maker->Toolbar1_ButtonClick("Clear") : maker->List1_DblClick();
-      EXPECT_EQ(msg.shown, QList<Msg>({{question, 35, "Slide Show Maker"}}));
+      EXPECT_EQ(msg.shown, QList<Msg>{Ask(question)});
       EXPECT_EQ(maker->Label2->text(), answer != vbYes ? "2" : question == all ? "0" : "1") << answer;
       EXPECT_EQ(maker->Entries().value(0), answer == vbYes && question == all ? "" : "/a.jpg") << answer;
     }
   maker->Toolbar1_ButtonClick("Preview");
   Open({"/a.jpg"})->List1->setCurrentRow(0);
-  maker->List1->clearSelection();
-  maker->List1_DblClick();
+  maker->List1->clearSelection(); maker->List1_DblClick();
   EXPECT_EQ(msg.shown.mid(1), QList<Msg>({{"NO FILES!!!", 48, "ERROR"}}));
 }
 
 TEST_F(Maker, TheThumbnailShowsTheEntryLastClickedInEitherListWhileSwitchedOn) {
   Maker_Frm* f = Open({"/gone.jpg", "/c.bmp"});
   f->File1->setCurrentRow(1);
-  EXPECT_FALSE(f->Thumbnail().isNull());
+  const bool shown = !f->Thumbnail().isNull();
   f->List1->setCurrentRow(0);  // unreadable: an empty box
-  EXPECT_TRUE(f->Thumbnail().isNull());
+  EXPECT_TRUE(shown && f->Thumbnail().isNull());
   f->Check1->click();  // off: clicks load nothing
   f->File1->setCurrentRow(0);
   f->List1->clearSelection();
-  EXPECT_EQ(f->Text1, "/gone.jpg");
+  const QString off = f->Text1;
   f->Check1->click();  // on: the file list's current picture at once
-  EXPECT_EQ(f->Text1, "/a.jpg");
+  EXPECT_EQ(QStringList({off, f->Text1}), QStringList({"/gone.jpg", "/a.jpg"}));
   // A real click on a picture-list entry loads it once: newly selected, and when selected already.
   for (int click = 0; click < 2; ++click) {
-    f->Check1->click();
-    f->Check1->click();  // the thumbnail is the file list's again
+    for (QAbstractButton* b : {f->Check1, f->Check1}) b->click();  // the thumbnail is the file list's again
     const qsizetype before = pictures.loads.size();
     QTest::mouseClick(f->List1->viewport(), Qt::LeftButton, {}, f->List1->visualItemRect(f->List1->item(1)).center());
-    EXPECT_EQ(f->Text1, "/c.bmp") << click;
-    EXPECT_EQ(pictures.loads.size(), before + 1) << click;
+    EXPECT_EQ(std::pair(f->Text1, pictures.loads.size()), std::pair(QString("/c.bmp"), before + 1)) << click;
   }
 }
 
@@ -122,19 +111,16 @@ TEST_F(Maker, TheWidthArrangesTheControlsAndTheOptionsFolderWidthAndThumbnailSwi
   Maker_Frm* f = Open({"/a.jpg"});
   const QRect window = f->geometry(), file1 = f->File1->geometry(), list1 = f->List1->geometry();
   f->resize(window.width() + 60, window.height() + 80);
-  EXPECT_EQ(f->File1->geometry(), file1.translated(60, 0));
-  EXPECT_EQ(f->List1->geometry(), list1.adjusted(0, 0, 60, 0));
+  EXPECT_EQ(std::pair(f->File1->geometry(), f->List1->geometry()), std::pair(file1.translated(60, 0), list1.adjusted(0, 0, 60, 0)));
   f->Dir1->Set_Path("/Pics");
   for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{f->Strech_Opt, f->Ratio_Chk, f->Check1}) b->click();
   for (int button : {1, 2, 3}) f->Button(button)->trigger();  // each flips its hidden box
-  f->Delay_Scroll->setValue(0);
-  f->Picker->Save_Colour->Set_BackColor(255);
+  f->Delay_Scroll->setValue(0); f->Picker->Save_Colour->Set_BackColor(255);
   const ShowFile::Options left = f->Show_Options();
   ASSERT_EQ(left, (ShowFile::Options{.Strech = true, .Shuff = true, .Delay = 0, .BackCol = 255, .Music = ""}));
   TearDown();
   f = Open();
-  EXPECT_EQ(f->Show_Options(), left);
-  EXPECT_EQ(f->size(), window.size() + QSize(60, 0));
+  EXPECT_EQ(std::pair(f->Show_Options(), f->size()), std::pair(left, window.size() + QSize(60, 0)));
   for (int button : {1, 2, 3}) EXPECT_EQ(f->Button(button)->isChecked(), button == 2) << button;
   EXPECT_TRUE(!f->Image1->isVisibleTo(f) && f->Ratio_Chk->isEnabled() && f->File1->count() == 3 && !f->List1->count());
   f->Maintain_Opt->click();  // Keep Ratio goes with stretching
@@ -147,12 +133,11 @@ TEST_F(Maker, SavingAsksBeforeReplacingANameItExtendedAndOffersToRunTheShow) {
   Open({"/p/one.jpg"});
   ASSERT_TRUE(Write_File(Path("show.sli"), "old"));
   Click("Save", "show", {vbNo});
-  EXPECT_EQ(msg.shown.value(0),
-            (Msg{Path("show.sli") + "\r\nalready exists. Do you want to replace it?", 36, "Slide Show Maker"}));
   EXPECT_EQ(Bytes_Of(Path("show.sli")), "old");
   Click("Save", "show", {vbYes, vbNo});
-  EXPECT_EQ(msg.shown.value(2), (Msg{"Successfully saved file...\r\n\r\n" + Path("show.sli") +
-                                     "\r\n\r\nWould you like to run this Slide Show now?", 36, "Slide Show Maker"}));
+  EXPECT_EQ(msg.shown, (QList<Msg>(2, {Path("show.sli") + "\r\nalready exists. Do you want to replace it?", 36, "Slide Show Maker"})
+                        << Msg{"Successfully saved file...\r\n\r\n" + Path("show.sli") +
+                               "\r\n\r\nWould you like to run this Slide Show now?", 36, "Slide Show Maker"}));
   Click("Save", "run.SLI", {vbYes});
   EXPECT_EQ(navigator.log, QStringList({"show menu", "play " + Path("run.SLI") + " from maker"}));
 }
@@ -164,17 +149,16 @@ TEST_F(Maker, LoadingAppliesEachOptionAndKeepsWhatItReadBeforeABadValue) {
   Maker_Frm* f = Open({"/a.jpg"});
   for (int answer : {vbCancel, vbYes}) Click("Load", "saved.sli", {answer});
   EXPECT_TRUE(f->List1->count() == 1 && QFile::exists(Path("saved.sli")));
-  const struct { const char* delay; int colour; int delay_after; int colour_after; } cases[] = {
-      {"60", 1, 60, 1}, {"61", 2, 60, 1}, {"0", 3, 0, 3}, {"-1", 4, 0, 3}, {"2.5", 5, 2, 5}, {"3.5", 6, 4, 6},
-      {"8", -1, 8, 6}};
+  const struct { const char* delay; int colour, delay_after, colour_after; } cases[] = {
+      {"60", 1, 60, 1}, {"61", 2, 60, 1}, {"0", 3, 0, 3}, {"-1", 4, 0, 3}, {"2.5", 5, 2, 5}, {"3.5", 6, 4, 6}, {"8", -1, 8, 6}};
   for (const auto& c : cases) {
     ASSERT_TRUE(Write_File(Path("bad.sli"), QString("Strech=True\r\nRatio=0\r\nShuff=1\r\nDelay=%1\r\nBackCol=%2\r\n"
         "Loop=0\r\nMessage=1\r\nUseMusic=1\r\nMusic=m.mp3\r\nx.jpg\r\n").arg(c.delay).arg(c.colour).toUtf8()));
     msg.shown.clear();
     Click("Load", "bad.sli", {vbNo});
     const bool fails = c.colour != c.colour_after;
-    EXPECT_EQ(msg.shown.contains(Msg{"Error Loading in File!", 16, "Slide Show Maker"}), fails) << c.delay;
-    EXPECT_EQ(std::pair(f->Delay_Scroll->value(), f->Picker->Save_Colour->BackColor()), std::pair(c.delay_after, c.colour_after));
+    EXPECT_EQ(std::tuple(msg.shown.contains(Msg{"Error Loading in File!", 16, "Slide Show Maker"}), f->Delay_Scroll->value(),
+                         f->Picker->Save_Colour->BackColor()), std::tuple(fails, c.delay_after, c.colour_after)) << c.delay;
     EXPECT_TRUE(f->Strech_Opt->isChecked() && !f->Ratio_Chk->isChecked() && f->Button(2)->isChecked()) << c.delay;
     EXPECT_EQ(f->Entries(), fails ? QStringList() : QStringList{Path("x.jpg")}) << c.delay;
   }
@@ -195,16 +179,12 @@ TEST_F(Maker, ClosingAsksFirstOnlyForAListChangedSinceTheLastSaveOrLoad) {
   for (const auto& c : cases) {
     Open(c.answers.empty() ? QStringList() : QStringList{"/a.jpg"});
     if (c.answers.empty()) Click("Load", "kept.sli");
-    msg.shown.clear();
-    navigator.log.clear();
+    msg.shown.clear(); navigator.log.clear();
     dialogs.answers = {c.save_as ? Fakes::File_Dialogs::Choose(Path(c.save_as)) : Fakes::File_Dialogs::Cancel()};
     msg.answers = c.answers;
-    QTest::keyClick(maker, Qt::Key_Escape);
-    Flush_Events();
-    EXPECT_EQ(msg.shown.value(0), c.answers.empty() ? Msg{} : Save_First) << c.answers.size();
+    QTest::keyClick(maker, Qt::Key_Escape); Flush_Events();
+    EXPECT_EQ(msg.shown.value(0), c.answers.empty() ? Msg{} : Ask("Do you want to save the current Slide Show first?")) << c.answers.size();
     EXPECT_EQ(std::tuple(Is_Loaded(maker), navigator.log), std::tuple(c.log.isEmpty(), c.log)) << c.answers.size();
     TearDown();
   }
 }
-
-}  // namespace

@@ -10,16 +10,10 @@
 #include "support/fakes.h"
 #include "support/windows.h"
 
-namespace {
-
 class Menu : public ::testing::Test {
  protected:
   Menu() { seams.file_dialogs(dialogs).shell(shell).navigator(navigator); }
-  void TearDown() override {
-    Close(about);
-    Close(menu);
-    Flush_Events();
-  }
+  void TearDown() override { Close(about); Close(menu); Flush_Events(); }
   Fakes::File_Dialogs dialogs;
   Fakes::Shell shell;
   Fakes::Navigator navigator;
@@ -49,8 +43,7 @@ TEST_F(Menu, AClickOnTheMakersNameOpensTheWebSiteAnyOtherClickClosesAbout) {
       {Background, Qt::RightButton}, {Title, Qt::MiddleButton}, {Link, Qt::RightButton}};
   for (const auto& [part, button] : clicks) {
     const bool closes = part != Link || button != Qt::LeftButton;
-    navigator.log.clear();
-    shell.urls.clear();
+    navigator.log.clear(); shell.urls.clear();
     QWidget* const parts[] = {Show_Active(Load(about))->Link_Lbl, about->Label3, about};
     QTest::mouseClick(parts[part], button, {}, part == Background ? QPoint(3, 166) : parts[part]->rect().center());
     Flush_Events();
@@ -59,5 +52,3 @@ TEST_F(Menu, AClickOnTheMakersNameOpensTheWebSiteAnyOtherClickClosesAbout) {
     TearDown();
   }
 }
-
-}  // namespace

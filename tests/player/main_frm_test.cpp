@@ -2,29 +2,21 @@
 // waiting for the pictures decoded on the pool.
 #include "player/main_frm.h"
 
-#include <gtest/gtest.h>
-
 #include <QTest>
 #include <tuple>
 
 #include "player/player_fixture.h"
 
-namespace {
-
 TEST_F(Player, PlaysTheFileWithItsOptionsShuffledOnceEmptyEntriesAsTheBackground) {
   Fakes::Random random;
   random.values = {0.99, 0.99, 0.0};
-  Platform::Services::Guard shuffle;
-  shuffle.random(random);
+  seams.random(random);
   Main_Frm* f = Play_Pictures({"Strech=True", "Shuff=1", "Delay=2.5", "BackCol=255"}, {"/p/a", "/p/b", "/p/c"});
-  EXPECT_EQ(f->List2, (QStringList{"/p/c", "/p/a", "/p/b"}));
-  EXPECT_EQ(f->CurrentFile, "/p/c");
-  EXPECT_EQ(f->Timer1.interval(), 2500);
-  EXPECT_EQ(f->palette().color(QPalette::Window), QColor(255, 0, 0));
-  EXPECT_EQ(f->Image1->geometry(), QRect(QPoint(0, 0), f->size()));  // stretched, ratio not kept
+  // Stretched, the ratio not kept: the picture fills the window.
+  EXPECT_EQ(std::tuple(f->List2, f->CurrentFile, f->Timer1.interval(), f->palette().color(QPalette::Window), f->Image1->geometry()),
+            std::tuple(QStringList{"/p/c", "/p/a", "/p/b"}, QString("/p/c"), 2500, QColor(255, 0, 0), QRect(QPoint(0, 0), f->size())));
   EXPECT_TRUE(f->isFullScreen() && f->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-  f->hide();
-  f->show();
+  f->hide(); f->show();
   Flush_Events();
   EXPECT_EQ(f->List2.size(), 3);  // showing the window again loads nothing again
   f = Play_Pictures({"Delay=0"}, {"/p/c", ""});
@@ -34,8 +26,8 @@ TEST_F(Player, PlaysTheFileWithItsOptionsShuffledOnceEmptyEntriesAsTheBackground
   f->Forward();  // a one-picture show stands still, its timer running
   EXPECT_TRUE(f->Timer1.isActive());
   Play(Show_File({"Delay=66"}, {"/p/c"}));
-  EXPECT_EQ(msg.shown, (QList<Fakes::Message>{{"Error, Invaild File!", 16, "Slide Show"}}));
-  EXPECT_EQ(program.end_codes, QList<int>{1});
+  EXPECT_EQ(std::pair(msg.shown, program.end_codes),
+            std::pair(QList<Fakes::Message>{{"Error, Invaild File!", 16, "Slide Show"}}, QList<int>{1}));
 }
 
 // The timer and the user's steps skip what cannot be loaded, and wrap or leave. Leaving goes back
@@ -50,11 +42,10 @@ TEST_F(Player, StepsSkipWrapOrLeaveAndOnlyTheUserOrAFailureDeletesTheRunFile) {
   using O = Platform::Show_Origin;
   // `gone`: the first picture cannot be read any more when the show comes back to it.
   const struct { QString file; bool loop; How how; bool gone; O origin; bool kept; } cases[] = {
-      {run, true, Timer, false, O::Menu, true},      {run, false, Timer, false, O::Command_Line, true},
-      {run, false, Timer, true, O::Menu, false},     {run, true, Forward, false, O::Menu, true},
-      {run, false, Forward, false, O::Folder_Window, false},
-      {dir.filePath("other.sli"), false, Forward, false, O::Menu, true},
-      {run, false, Back, false, O::Menu, true},      {run, true, Nothing_Loads, false, O::Maker, false}};
+      {run, true, Timer, false, O::Menu, true}, {run, false, Timer, false, O::Command_Line, true},
+      {run, false, Timer, true, O::Menu, false}, {run, true, Forward, false, O::Menu, true}, {run, false, Back, false, O::Menu, true},
+      {run, false, Forward, false, O::Folder_Window, false}, {dir.filePath("other.sli"), false, Forward, false, O::Menu, true},
+      {run, true, Nothing_Loads, false, O::Maker, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(&c - cases);
     navigator.log.clear();
@@ -72,12 +63,10 @@ TEST_F(Player, StepsSkipWrapOrLeaveAndOnlyTheUserOrAFailureDeletesTheRunFile) {
     const bool stays = c.how == Back || (c.loop && c.how != Nothing_Loads);
     EXPECT_TRUE(!stays || f->Timer1.isActive());
     c.how == Nothing_Loads ? settle_decodes() : Flush_Events();
-    EXPECT_EQ(seen, (c.how == Nothing_Loads ? QStringList()
-                     : c.how == Back        ? QStringList{"/p/3.jpg", "/p/2.jpg", "/p/1.jpg"}
-                                            : QStringList{"/p/2.jpg", "/p/3.jpg", "/p/1.jpg"}));
-    EXPECT_EQ(Playing(), stays);
-    EXPECT_EQ(navigator.log, stays ? QStringList() : QStringList{"ended " + Fakes::Navigator::Name(c.origin)});
-    EXPECT_EQ(QFile::exists(c.file), c.kept);
+    EXPECT_EQ(seen, (c.how == Nothing_Loads ? QStringList() : c.how == Back ? QStringList{"/p/3.jpg", "/p/2.jpg", "/p/1.jpg"}
+                                                                            : QStringList{"/p/2.jpg", "/p/3.jpg", "/p/1.jpg"}));
+    EXPECT_EQ(std::tuple(Playing(), navigator.log, QFile::exists(c.file)),
+              std::tuple(stays, stays ? QStringList() : QStringList{"ended " + Fakes::Navigator::Name(c.origin)}, c.kept));
     pictures.Release();
   }
   EXPECT_EQ(msg.shown, (QList<Fakes::Message>{{"No Vaild Picture Files", 48, "ERROR"}}));
@@ -95,14 +84,12 @@ TEST_F(Player, DecodesWhatIsSeenAndTheNeighboursAheadForTheWindowAsItIs) {
   settle_decodes();
   EXPECT_EQ(loads(), (QList<int>{1, 1, 1, 1, 1}));
   // A smaller window is covered by the shown picture; the neighbours are decoded for it.
-  f->showNormal();
-  f->resize(f->size() / 2);
+  f->showNormal(); f->resize(f->size() / 2);
   settle_decodes();
   EXPECT_EQ(pictures.Loads_Of("/p/5.jpg"), 1);
   const int ahead = pictures.Loads_Of("/p/4.jpg");
   f->Back();
-  EXPECT_EQ(pictures.Loads_Of("/p/4.jpg"), ahead);
-  EXPECT_EQ(f->Image1->Decoded().clip.size(), f->size());
+  EXPECT_EQ(std::pair(pictures.Loads_Of("/p/4.jpg"), f->Image1->Decoded().clip.size()), std::pair(ahead, f->size()));
   // A larger one: the shown picture is decoded again, on the pool or here and now.
   for (const bool pool : {true, false}) {
     pictures.thread_safe = pool;
@@ -114,10 +101,7 @@ TEST_F(Player, DecodesWhatIsSeenAndTheNeighboursAheadForTheWindowAsItIs) {
   pictures.thread_safe = true;
   const int before = pictures.Loads_Of("/p/1.jpg");
   f = Play_Pictures({"Loop=0"}, five);
-  for (int i = 0; i < 3; ++i) {
-    settle_decodes();
-    f->Forward();
-  }
+  for (int i = 0; i < 3; ++i) { settle_decodes(); f->Forward(); }
   settle_decodes();
   EXPECT_EQ(pictures.Loads_Of("/p/1.jpg"), before + 1);
 }
@@ -138,14 +122,10 @@ TEST_F(Player, WhileTheStepsPictureIsDecodedKeysStepsAndTheTimerWaitButEscOrARig
     // Left: closed, the run file deleted, the screen no longer held awake.
     EXPECT_EQ(std::tuple(Playing(), QFile::exists(General::Run_File_Path()), awake.held), std::tuple(!leave, !leave, leave ? 0 : 1));
     EXPECT_TRUE(leave || (!f->Paused && f->Image1->Image().isNull()));
-    pictures.Release();
-    settle_decodes();
+    pictures.Release(); settle_decodes();
   }
   // The picture came, then the step asked meanwhile, then the key: paused on the second picture.
   EXPECT_EQ(player->CurrentFile, "/p/2.jpg");
   Flush_Events();
-  EXPECT_TRUE(player->Paused);
-  EXPECT_FALSE(player->Timer1.isActive());
+  EXPECT_TRUE(player->Paused && !player->Timer1.isActive());
 }
-
-}  // namespace

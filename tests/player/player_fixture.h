@@ -22,11 +22,7 @@ inline void settle_decodes() {
 
 // The desktop's screen saver: counts the holds on it that are held now.
 struct Awake final : Platform::ScreenSaverSeam {
-  struct Hold final : Platform::Awake_Hold {
-    explicit Hold(int& count) : n(count) { ++n; }
-    ~Hold() override { --n; }
-    int& n;
-  };
+  struct Hold final : Platform::Awake_Hold { int& n; explicit Hold(int& c) : n(++c) {} ~Hold() override { --n; } };
   std::unique_ptr<Platform::Awake_Hold> Keep_Awake(const QString&) override { return std::make_unique<Hold>(held); }
   int held = 0;
 };
@@ -35,29 +31,25 @@ class Player : public ::testing::Test {
  protected:
   Player() {
     seams.msg_box(msg).program(program).pictures(pictures).music(music).navigator(navigator).screen_saver(awake);
-    General::UseMusic = 0;
-    General::MusicPath.clear();
+    General::UseMusic = 0; General::MusicPath.clear();
   }
   void TearDown() override {
     pictures.Release();
     settle_decodes();  // no decode outlives the fake pictures
-    Close(player);
-    Flush_Events();
+    Close(player); Flush_Events();
   }
 
   // Writes the show file `name` (in the temporary folder, or a full path): the nine option lines,
   // each default replaced by one of `set` ("Key=value"), then the pictures.
   QString Show_File(const QStringList& set, const QStringList& paths, const QString& name = "show.sli") {
     QStringList lines{"Strech=False", "Ratio=0", "Shuff=0", "Delay=5", "BackCol=0", "Loop=1", "Message=1", "UseMusic=0", "Music="};
-    for (const QString& s : set)
-      for (QString& line : lines) line = line.section('=', 0, 0) == s.section('=', 0, 0) ? s : line;
+    for (const QString& s : set) for (QString& l : lines) l = l.section('=', 0, 0) == s.section('=', 0, 0) ? s : l;
     EXPECT_TRUE(Write_File(QDir(dir.path()).filePath(name), Crlf_Lines(lines + paths)));
     return QDir(dir.path()).filePath(name);
   }
   // Closes the player that plays, then starts it on `file` as from `origin`, until the show is loaded.
   Main_Frm* Play(const QString& file, Platform::Show_Origin origin = Platform::Show_Origin::Menu) {
-    Close(player);
-    Flush_Events();
+    Close(player); Flush_Events();
     Load(player)->Start(file, origin);
     Flush_Events();
     return player;
@@ -67,6 +59,7 @@ class Player : public ::testing::Test {
     for (const QString& p : paths) pictures.Add(p, size);
     return Play(Show_File(set, paths));
   }
+  QString Song() { EXPECT_TRUE(Write_File(dir.filePath("song.mp3"))); return dir.filePath("song.mp3"); }  // a music file
   bool Playing() const { return Is_Loaded(player); }  // leaving the show closes the player
 
   QTemporaryDir dir;

@@ -9,8 +9,6 @@
 
 #include "support/window_fixture.h"
 
-namespace {
-
 class Search : public Window_Test {
  protected:
   Search() { directory_seam.directories(dirs); }
@@ -33,8 +31,7 @@ TEST_F(Search, ASearchPlaysTheTreesPicturesAndAStopBringsTheFolderWindowBackOrEn
       {Close_Box, false, {}, {"show folder window"}}, {Unwritable, true, {1}, {}}};
   const QStringList pictures{"/t/s.jpg", "/t/A/a.jpg", "/t/A/A1/a1.jpg", "/t/B/b.jpg"};
   for (const QString& f : pictures + QStringList{"/t/B/notes.txt"}) dirs.File(f);
-  navigator.folder_options.Delay = 0;
-  msg.wait_ms = 100;
+  navigator.folder_options.Delay = 0; msg.wait_ms = 100;
   bool waited = true;
   Search_Bar_Rule::Bar bar;
   msg.while_open = [&] {
@@ -43,27 +40,21 @@ TEST_F(Search, ASearchPlaysTheTreesPicturesAndAStopBringsTheFolderWindowBackOrEn
   };
   for (const auto& c : cases) {
     Close_All();
-    program.end_codes.clear();
-    dirs.listed.clear();
+    program.end_codes.clear(); dirs.listed.clear();
     if (c.how == Unwritable) { ASSERT_TRUE(QDir().mkpath(General::Run_File_Path())); }
     dirs.on_list = [&](const QString& folder) {
       if (folder != "/t/A" || !Is_Loaded(search)) return;
       if (c.how == Esc) QCoreApplication::postEvent(search, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
-      if (c.how == Close_Box)
-        QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(search->windowHandle());
+      if (c.how == Close_Box) QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(search->windowHandle());
     };
-    using Platform::Show_Origin;
-    Load(search)->Start("/t", c.command_line ? Show_Origin::Command_Line : Show_Origin::Folder_Window);
+    Load(search)->Start("/t", c.command_line ? Platform::Show_Origin::Command_Line : Platform::Show_Origin::Folder_Window);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !Is_Loaded(search) || !program.end_codes.isEmpty(); }, 10000));
     Flush_Events();
     EXPECT_EQ(std::tuple(program.end_codes, navigator.log), std::tuple(c.end_codes, c.log)) << c.how;
     EXPECT_EQ(Bytes_Of(General::Run_File_Path()), c.how == Finish ? ShowFile::Encode(navigator.folder_options, pictures) : "");
     EXPECT_EQ(dirs.listed.contains("/t/A/A1") && !dirs.listed.contains("/t/B"), c.how == Esc || c.how == Close_Box) << c.how;
   }
-  EXPECT_TRUE(waited);
-  EXPECT_EQ(msg.shown, (QList<Fakes::Message>{
-                           {"Could not write the file\r\n\r\n" + General::Run_File_Path(), 16, "Slide Show"}}));
-  EXPECT_EQ(bar, (Search_Bar_Rule::Bar{5, 2}));
+  EXPECT_EQ(std::tuple(waited, msg.shown, bar),
+            std::tuple(true, QList<Fakes::Message>{{"Could not write the file\r\n\r\n" + General::Run_File_Path(), 16, "Slide Show"}},
+                       Search_Bar_Rule::Bar{5, 2}));
 }
-
-}  // namespace

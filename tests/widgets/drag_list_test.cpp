@@ -7,8 +7,6 @@
 
 #include "widgets/subclass.h"
 
-namespace {
-
 // Held at an edge, inside or just outside the list, the list scrolls an entry a step and the insert
 // mark follows; beside it, in its middle, at its end or with no drag running, nothing scrolls.
 TEST(Drag_List, HeldAtAnEdgeOrBeyondItTheListScrollsAndTheMarkFollows) {
@@ -31,5 +29,3 @@ TEST(Drag_List, HeldAtAnEdgeOrBeyondItTheListScrollsAndTheMarkFollows) {
   list.Cancel_Drag();  // abandoned: nothing scrolls any more
   EXPECT_EQ(list.Scroll_Step(below), 0);
 }
-
-}  // namespace
