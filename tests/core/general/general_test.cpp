@@ -8,7 +8,7 @@ TEST(General, QuotesFoldersJoiningAndTheRunFiles) {
   const std::pair<QString, QString> quotes[] = {
       {"/pics/show.sli", "/pics/show.sli"}, {"\"/pics/my show.sli\" more words", "/pics/my show.sli"}, {"\"/pics", "\"/pics"}, {"a\"b\"c\"d", "b"}, {"\"\"", ""}};
   for (const auto& [in, out] : quotes) EXPECT_EQ(General::StripQuotes(in), out) << in.toStdString();
-  const std::pair<QString, QString> folders[] = {{"/x/y/z.gif", "/x/y"}, {"/a.jpg", "/"}, {"a.jpg", ""}, {"C:/a.jpg", "C:/"}, {"ab/c.jpg", "ab"}};
+  const std::pair<QString, QString> folders[] = {{"/x/y/z.gif", "/x/y"}, {"/a.jpg", "/"}, {"a.jpg", ""}, {"C:/a.jpg", "C:/"}, {"ab/c.jpg", "ab"}, {"/x/a\\b.jpg", "/x"}};
   for (const auto& [path, folder] : folders) EXPECT_EQ(General::GetFolder(path), folder) << path.toStdString();
   for (const char* root : {"/", "C:\\", "C:/"}) EXPECT_TRUE(General::Is_Drive_Root(root)) << root;
   for (const char* other : {"C:", "Cx/", "C:x", "/pics"}) EXPECT_FALSE(General::Is_Drive_Root(other)) << other;
