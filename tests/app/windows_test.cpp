@@ -36,7 +36,8 @@ TEST_F(Windows, ACommandLineShowEndsWithTheProgramAndWritesNoSettings) {
   const QString show = dir.filePath("show.sli");
   ASSERT_TRUE(ShowFile::Write(Platform::Services::Disk(), show, {}, Full({"tree/sub/a.jpg"})));
   for (const QString& arg : {show, dir.filePath("tree")}) {
-    Close_All(); program.last_window_closed = 0;
+    Close_All();
+    program.last_window_closed = 0;
     ASSERT_TRUE(General::Start_Up(arg) == -1 && Playing());
     EXPECT_EQ(std::tuple(Forms::Loaded_Count(), Forms::Main()->CurrentFile, Forms::Main()->Origin),
               std::tuple(1, dir.filePath("tree/sub/a.jpg"), Platform::Show_Origin::Command_Line));

@@ -42,7 +42,8 @@ TEST_F(Setup, SavedSettingsComeBackAndDamagedOrMissingOnesGiveTheDefaults) {
       {{{&Drive, "/media/usb"}, {&Path, "/media/usb/x"}}, defaults},  // and the drive list's message
   };
   for (const auto& c : cases) {
-    Window_Test::SetUp(); msg.shown.clear();
+    Window_Test::SetUp();
+    msg.shown.clear();
     for (const auto& [key, text] : c.saved) SaveSetting(key->app, Section, key->name, text);
     const Setup_Frm* f = Open();
     auto b = [](const QAbstractButton* box) { return QString(box->isChecked() ? "1" : "0"); };
@@ -65,7 +66,8 @@ TEST_F(Setup, EscSavesEverySettingAndBringsTheMenuBack) {
   f->Picker->Save_Colour->Set_BackColor(65280);
   f->Dir1->Set_Path("/Pics");
   f->resize(500, 380);
-  QTest::keyClick(f->Delay_Scroll, Qt::Key_Escape); Flush_Events();
+  QTest::keyClick(f->Delay_Scroll, Qt::Key_Escape);
+  Flush_Events();
   EXPECT_EQ(std::tuple(Is_Loaded(setup), navigator.log), std::tuple(false, QStringList{"show menu"}));
   using namespace Settings;
   const std::pair<const Key*, QString> expected[] = {
@@ -84,7 +86,8 @@ TEST_F(Setup, AnEmptyFolderOrAnUnwritableRunFileStartsNoShow) {
       {"/", false, true, {{"Could not write the file\r\n\r\n" + General::Run_File_Path(), 16, "Slide Show"}}, "Number of Files: 2"},
       {"/Empty", true, false, {}, "No. of Files in Root: 0"}};
   for (const auto& c : cases) {
-    Close_All(); msg.shown.clear();
+    Close_All();
+    msg.shown.clear();
     if (c.unwritable) { ASSERT_TRUE(QDir().mkpath(General::Run_File_Path())); }  // a folder in its place
     Setup_Frm* f = Open();
     f->Dir1->Set_Path(c.folder);

@@ -33,7 +33,8 @@ class Maker : public ::testing::Test {
   }
   // Saves or loads through the toolbar, the dialog answering `name` in the temporary folder.
   void Click(const char* button, const QString& name, std::deque<int> answers = {}) {
-    dialogs.answers = {Fakes::File_Dialogs::Choose(Path(name))}; msg.answers = answers;
+    dialogs.answers = {Fakes::File_Dialogs::Choose(Path(name))};
+    msg.answers = answers;
     maker->Toolbar1_ButtonClick(button);
   }
   QString Path(const QString& name) const { return tmp.filePath(name); }
@@ -72,7 +73,8 @@ TEST_F(Maker, RemovingOneOrAllEntriesAsksFirst) {
     for (int answer : {vbNo, vbCancel, vbYes}) {
       Open()->List1->clear();
       Open({"/a.jpg", "/b.jpg"})->List1->setCurrentRow(1);
-      msg.shown.clear(); msg.answers = {answer};
+      msg.shown.clear();
+      msg.answers = {answer};
       question == all ? maker->Toolbar1_ButtonClick("Clear") : maker->List1_DblClick();
       EXPECT_EQ(msg.shown, QList<Msg>{Ask(question)});
       EXPECT_EQ(maker->Label2->text(), answer != vbYes ? "2" : question == all ? "0" : "1") << answer;
@@ -80,7 +82,8 @@ TEST_F(Maker, RemovingOneOrAllEntriesAsksFirst) {
     }
   maker->Toolbar1_ButtonClick("Preview");
   Open({"/a.jpg"})->List1->setCurrentRow(0);
-  maker->List1->clearSelection(); maker->List1_DblClick();
+  maker->List1->clearSelection();
+  maker->List1_DblClick();
   EXPECT_EQ(msg.shown.mid(1), QList<Msg>({{"NO FILES!!!", 48, "ERROR"}}));
 }
 
@@ -115,7 +118,8 @@ TEST_F(Maker, TheWidthArrangesTheControlsAndTheOptionsFolderWidthAndThumbnailSwi
   f->Dir1->Set_Path("/Pics");
   for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{f->Strech_Opt, f->Ratio_Chk, f->Check1}) b->click();
   for (int button : {1, 2, 3}) f->Button(button)->trigger();  // each flips its hidden box
-  f->Delay_Scroll->setValue(0); f->Picker->Save_Colour->Set_BackColor(255);
+  f->Delay_Scroll->setValue(0);
+  f->Picker->Save_Colour->Set_BackColor(255);
   const ShowFile::Options left = f->Show_Options();
   ASSERT_EQ(left, (ShowFile::Options{.Strech = true, .Shuff = true, .Delay = 0, .BackCol = 255, .Music = ""}));
   TearDown();
@@ -179,10 +183,12 @@ TEST_F(Maker, ClosingAsksFirstOnlyForAListChangedSinceTheLastSaveOrLoad) {
   for (const auto& c : cases) {
     Open(c.answers.empty() ? QStringList() : QStringList{"/a.jpg"});
     if (c.answers.empty()) Click("Load", "kept.sli");
-    msg.shown.clear(); navigator.log.clear();
+    msg.shown.clear();
+    navigator.log.clear();
     dialogs.answers = {c.save_as ? Fakes::File_Dialogs::Choose(Path(c.save_as)) : Fakes::File_Dialogs::Cancel()};
     msg.answers = c.answers;
-    QTest::keyClick(maker, Qt::Key_Escape); Flush_Events();
+    QTest::keyClick(maker, Qt::Key_Escape);
+    Flush_Events();
     EXPECT_EQ(msg.shown.value(0), c.answers.empty() ? Msg{} : Ask("Do you want to save the current Slide Show first?")) << c.answers.size();
     EXPECT_EQ(std::tuple(Is_Loaded(maker), navigator.log), std::tuple(c.log.isEmpty(), c.log)) << c.answers.size();
     TearDown();

@@ -43,7 +43,8 @@ TEST_F(Menu, AClickOnTheMakersNameOpensTheWebSiteAnyOtherClickClosesAbout) {
       {Background, Qt::RightButton}, {Title, Qt::MiddleButton}, {Link, Qt::RightButton}};
   for (const auto& [part, button] : clicks) {
     const bool closes = part != Link || button != Qt::LeftButton;
-    navigator.log.clear(); shell.urls.clear();
+    navigator.log.clear();
+    shell.urls.clear();
     QWidget* const parts[] = {Show_Active(Load(about))->Link_Lbl, about->Label3, about};
     QTest::mouseClick(parts[part], button, {}, part == Background ? QPoint(3, 166) : parts[part]->rect().center());
     Flush_Events();

@@ -94,7 +94,8 @@ TEST_F(Player, MusicPlaysLoopsAndStopsWithTheShowWhenItCan) {
   const struct { QString use, path; bool device, runs; } cases[] = {
       {"0", song, true, true}, {"1", song + "x", true, true}, {"1", song, false, true}, {"1", song, true, false}};
   for (const auto& c : cases) {
-    music.no_device = !c.device; music.run_works = c.runs;
+    music.no_device = !c.device;
+    music.run_works = c.runs;
     EXPECT_FALSE(Play(Show_File({"UseMusic=" + c.use, "Music=" + c.path}, {"/p/1.jpg"}))->Music_Timer.isActive());
   }
   EXPECT_EQ(music.log, (QStringList{"render " + song, "run", "stop"}));
@@ -139,12 +140,14 @@ TEST_F(Player, TheShowStandsStillWhileAMessageBoxWaits) {
   EXPECT_TRUE(f->CurrentFile == "/p/2.jpg" && f->Timer1.isActive() && f->Hotkeys_Timer.isActive());
   // Keys that waited for a picture come in order: Shift+Delete asks, and the Space after it waits
   // for the answer.
-  msg.answers = {Platform::vbNo}; pictures.Hold("/p/1.jpg");
+  msg.answers = {Platform::vbNo};
+  pictures.Hold("/p/1.jpg");
   f = Play_Pictures({}, {"/p/1.jpg", "/p/2.jpg"});
   ASSERT_TRUE(f->Waiting());
   Delete(f);
   QTest::keyClick(f, Qt::Key_Space);
   msg.while_open = [&] { EXPECT_FALSE(f->Paused); };
-  pictures.Release(); settle_decodes();
+  pictures.Release();
+  settle_decodes();
   EXPECT_TRUE(msg.shown.last().style == 35 && f->Paused);
 }

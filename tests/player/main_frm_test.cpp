@@ -16,7 +16,8 @@ TEST_F(Player, PlaysTheFileWithItsOptionsShuffledOnceEmptyEntriesAsTheBackground
   EXPECT_EQ(std::tuple(f->List2, f->CurrentFile, f->Timer1.interval(), f->palette().color(QPalette::Window), f->Image1->geometry()),
             std::tuple(QStringList{"/p/c", "/p/a", "/p/b"}, QString("/p/c"), 2500, QColor(255, 0, 0), QRect(QPoint(0, 0), f->size())));
   EXPECT_TRUE(f->isFullScreen() && f->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-  f->hide(); f->show();
+  f->hide();
+  f->show();
   Flush_Events();
   EXPECT_EQ(f->List2.size(), 3);  // showing the window again loads nothing again
   f = Play_Pictures({"Delay=0"}, {"/p/c", ""});
@@ -84,7 +85,8 @@ TEST_F(Player, DecodesWhatIsSeenAndTheNeighboursAheadForTheWindowAsItIs) {
   settle_decodes();
   EXPECT_EQ(loads(), (QList<int>{1, 1, 1, 1, 1}));
   // A smaller window is covered by the shown picture; the neighbours are decoded for it.
-  f->showNormal(); f->resize(f->size() / 2);
+  f->showNormal();
+  f->resize(f->size() / 2);
   settle_decodes();
   EXPECT_EQ(pictures.Loads_Of("/p/5.jpg"), 1);
   const int ahead = pictures.Loads_Of("/p/4.jpg");
@@ -122,7 +124,8 @@ TEST_F(Player, WhileTheStepsPictureIsDecodedKeysStepsAndTheTimerWaitButEscOrARig
     // Left: closed, the run file deleted, the screen no longer held awake.
     EXPECT_EQ(std::tuple(Playing(), QFile::exists(General::Run_File_Path()), awake.held), std::tuple(!leave, !leave, leave ? 0 : 1));
     EXPECT_TRUE(leave || (!f->Paused && f->Image1->Image().isNull()));
-    pictures.Release(); settle_decodes();
+    pictures.Release();
+    settle_decodes();
   }
   // The picture came, then the step asked meanwhile, then the key: paused on the second picture.
   EXPECT_EQ(player->CurrentFile, "/p/2.jpg");

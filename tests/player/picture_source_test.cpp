@@ -43,7 +43,8 @@ TEST_F(Source, WhatIsNoLongerWantedIsDroppedOrItsResultLetGo) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return source.Find(Key("/d")).has_value(); }));
   EXPECT_EQ(std::pair(pictures.Loads_Of("/c"), source.Held()), std::pair(0, QList<Picture_Key>{Key("/d")}));
   source.Want({Key("/b")});  // wanted again while under way: no second decode, its result is taken
-  pictures.Release("/b"); settle_decodes();
+  pictures.Release("/b");
+  settle_decodes();
   EXPECT_TRUE(pictures.Loads_Of("/b") == 1 && !Picture_Source::Busy() && source.Held() == QList<Picture_Key>{Key("/b")});
   ASSERT_EQ(ready.size(), 2);
   EXPECT_EQ(ready[0][0].value<Picture_Key>(), Key("/d"));

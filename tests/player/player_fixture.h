@@ -31,12 +31,14 @@ class Player : public ::testing::Test {
  protected:
   Player() {
     seams.msg_box(msg).program(program).pictures(pictures).music(music).navigator(navigator).screen_saver(awake);
-    General::UseMusic = 0; General::MusicPath.clear();
+    General::UseMusic = 0;
+    General::MusicPath.clear();
   }
   void TearDown() override {
     pictures.Release();
     settle_decodes();  // no decode outlives the fake pictures
-    Close(player); Flush_Events();
+    Close(player);
+    Flush_Events();
   }
 
   // Writes the show file `name` (in the temporary folder, or a full path): the nine option lines,
@@ -49,7 +51,8 @@ class Player : public ::testing::Test {
   }
   // Closes the player that plays, then starts it on `file` as from `origin`, until the show is loaded.
   Main_Frm* Play(const QString& file, Platform::Show_Origin origin = Platform::Show_Origin::Menu) {
-    Close(player); Flush_Events();
+    Close(player);
+    Flush_Events();
     Load(player)->Start(file, origin);
     Flush_Events();
     return player;

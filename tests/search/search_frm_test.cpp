@@ -31,7 +31,8 @@ TEST_F(Search, ASearchPlaysTheTreesPicturesAndAStopBringsTheFolderWindowBackOrEn
       {Close_Box, false, {}, {"show folder window"}}, {Unwritable, true, {1}, {}}};
   const QStringList pictures{"/t/s.jpg", "/t/A/a.jpg", "/t/A/A1/a1.jpg", "/t/B/b.jpg"};
   for (const QString& f : pictures + QStringList{"/t/B/notes.txt"}) dirs.File(f);
-  navigator.folder_options.Delay = 0; msg.wait_ms = 100;
+  navigator.folder_options.Delay = 0;
+  msg.wait_ms = 100;
   bool waited = true;
   Search_Bar_Rule::Bar bar;
   msg.while_open = [&] {
@@ -40,7 +41,8 @@ TEST_F(Search, ASearchPlaysTheTreesPicturesAndAStopBringsTheFolderWindowBackOrEn
   };
   for (const auto& c : cases) {
     Close_All();
-    program.end_codes.clear(); dirs.listed.clear();
+    program.end_codes.clear();
+    dirs.listed.clear();
     if (c.how == Unwritable) { ASSERT_TRUE(QDir().mkpath(General::Run_File_Path())); }
     dirs.on_list = [&](const QString& folder) {
       if (folder != "/t/A" || !Is_Loaded(search)) return;
