@@ -38,9 +38,12 @@ struct Dialog : ::testing::Test {
 
 // A cancel keeps the outputs, but with a filter an index of 0 becomes 1; CancelError makes it an error.
 TEST_F(Dialog, ACancelKeepsTheOutputsOrRaisesTheCancelError) {
-  d.FileName("/kept.sli"), d.Flags(4);
+  d.FileName("/kept.sli");
+  d.Flags(4);
   for (const auto& [filter, before, after] : {std::tuple<QString, int, int>{"Shows (*.sli)|*.sli", 0, 1}, {"A|*.a|B|*.b", 2, 2}, {"", 0, 0}}) {
-    d.Filter(filter), d.FilterIndex(std::int16_t(before)), d.ShowOpen();
+    d.Filter(filter);
+    d.FilterIndex(std::int16_t(before));
+    d.ShowOpen();
     const Platform::Dialog_Record& r = facility.calls.last().record;
     EXPECT_EQ(std::tuple(int(d.FilterIndex()), d.FileName(), d.Flags(), r.nFilterIndex, r.lpstrFilter),
               std::tuple(after, QString("/kept.sli"), 4, after, filter.isEmpty() ? "" : Nuls(filter + "||")));
@@ -55,12 +58,14 @@ TEST_F(Dialog, ACancelKeepsTheOutputsOrRaisesTheCancelError) {
 TEST_F(Dialog, ShowOpenAndShowSaveFillTheRecordAndReadTheChoiceBack) {
   QWidget host;
   OpenSaveDialog hosted(&host);
-  hosted.DialogTitle("Open Slide Show File"), hosted.InitDir("/home/ann"), hosted.MaxFileSize(4);
+  hosted.DialogTitle("Open Slide Show File");
+  hosted.InitDir("/home/ann");
+  hosted.MaxFileSize(4);
   // The multiple-selection flag 0x200 counts only for ShowOpen; the filter index the facility
   // returns is kept in range; "a.jpg" does not fit a title buffer of 4.
   for (const bool save : {false, true}) {
     hosted.Flags(save ? 0x202 : 0x1000);
-    facility.answers = {[&](Platform::Dialog_Record& r) { r.nFilterIndex = save ? -40000 : 40000, r.Flags = 0x1400; return File_Dialogs::Choose("/home/ann/a.jpg")(r); }};
+    facility.answers = {File_Dialogs::Choose("/home/ann/a.jpg", save ? -40000 : 40000, 0x1400)};
     save ? hosted.ShowSave() : hosted.ShowOpen();
     const Platform::Dialog_Record& r = facility.calls.last().record;
     EXPECT_EQ(std::tuple(facility.calls.last().save, r.hwndOwner, r.lpstrTitle, r.lpstrInitialDir, r.Flags, r.lpstrFile + r.lpstrFileTitle),
@@ -71,7 +76,9 @@ TEST_F(Dialog, ShowOpenAndShowSaveFillTheRecordAndReadTheChoiceBack) {
   // A multiple selection: both buffers larger, the raw buffer kept, the title left as it was.
   hosted.MaxFileSize(100);
   facility.answers = {File_Dialogs::Choose("/b.jpg"), File_Dialogs::Raw(Nuls("/home/ann|a.jpg|b.bmp||"))};
-  hosted.ShowOpen(), hosted.Flags(OpenSaveDialog::OFN_ALLOWMULTISELECT), hosted.ShowOpen();
+  hosted.ShowOpen();
+  hosted.Flags(OpenSaveDialog::OFN_ALLOWMULTISELECT);
+  hosted.ShowOpen();
   const Platform::Dialog_Record& r = facility.calls.last().record;
   EXPECT_EQ(std::tuple(r.nMaxFile, r.nMaxFileTitle, hosted.FileTitle(), hosted.FileName().left(23)), std::tuple(8192, 8192, QString("b.jpg"), Nuls("/home/ann|a.jpg|b.bmp||")));
 }
@@ -104,7 +111,8 @@ TEST(File_Dialog, FiltersAndBuffers) {
   for (const auto& [selected, number] : {std::pair{"All (*.*)", 2}, {"Shows (*.sli) (*.sli)", 1}, {"Music", 0}})
     EXPECT_EQ(Filter_Number(filters, selected), number) << selected;
   Platform::Dialog_Record r;
-  r.nMaxFile = 12, r.nMaxFileTitle = 6;
+  r.nMaxFile = 12;
+  r.nMaxFileTitle = 6;
   // A title buffer of 6 has no room for "ab.jpg" and its NUL; 12 characters leave no room for the NUL.
   EXPECT_TRUE(Fill_Single(r, "/p/ab.jpg") && r.lpstrFile + r.lpstrFileTitle == Nuls("/p/ab.jpg|||||||||"));
   r.nMaxFileTitle = 7;
@@ -127,13 +135,17 @@ TEST(File_Dialog, ADialogOpensAtTheSizeAndInTheFolderWhereTheLastOneWasLeft) {
     QTimer::singleShot(0, [&] {
       QFileDialog* d = nullptr;
       ASSERT_TRUE(QTest::qWaitFor([&] { return (d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())); }));
-      opened = {d->directory().absolutePath(), d->size()}, act(d);
+      opened = {d->directory().absolutePath(), d->size()};
+      act(d);
     });
     return save ? Platform::Services::File_Dialogs().GetSaveFileName(record) : Platform::Services::File_Dialogs().GetOpenFileName(record);
   };
   ASSERT_TRUE(run(true, [&](QFileDialog* d) {
     auto* name = d->findChild<QLineEdit*>("fileNameEdit");
-    d->resize(700, 450), d->setDirectory(second.path()), QTest::keyClicks(name, "show.sli"), QTest::keyClick(name, Qt::Key_Return);
+    d->resize(700, 450);
+    d->setDirectory(second.path());
+    QTest::keyClicks(name, "show.sli");
+    QTest::keyClick(name, Qt::Key_Return);
   }));
   EXPECT_EQ(std::tuple(opened.first, record.lpstrFile.section(QChar(0), 0, 0)), std::tuple(first.path(), second.filePath("show.sli")));
   EXPECT_FALSE(run(false, [](QFileDialog* d) { d->resize(720, 460), d->reject(); }));

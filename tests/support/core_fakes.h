@@ -103,7 +103,6 @@ class Disk final : public Platform::DiskSeam {
     return written;
   }
   bool Sync(int fd) override {
-    ++syncs;
     if (script.refuse_sync) {
       errno = EIO;
       return false;
@@ -111,7 +110,6 @@ class Disk final : public Platform::DiskSeam {
     return ::fsync(fd) == 0;
   }
   Disk_Script script;
-  int syncs = 0;
 };
 
 }  // namespace Fakes
