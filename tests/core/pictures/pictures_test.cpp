@@ -84,7 +84,8 @@ TEST(AreaScale, EachPixelIsTheMeanOfWhatItCovers) {
   EXPECT_EQ(std::pair(Area_Scaled(numbered, {100, 70}, QRect(13, 7, 50, 41)), Area_Scaled(numbered.convertToFormat(QImage::Format_RGB888), {100, 70})),
             std::pair(whole.copy(13, 7, 50, 41), whole));
   QImage alpha(2, 1, QImage::Format_ARGB32);  // transparency is averaged premultiplied
-  alpha.setPixel(0, 0, qRgba(255, 0, 0, 255)), alpha.setPixel(1, 0, qRgba(0, 0, 255, 0));
+  alpha.setPixel(0, 0, qRgba(255, 0, 0, 255));
+  alpha.setPixel(1, 0, qRgba(0, 0, 255, 0));
   const QImage mixed = Area_Scaled(alpha, {1, 1});
   EXPECT_EQ(std::pair(mixed.format(), mixed.pixel(0, 0)), std::pair(QImage::Format_ARGB32_Premultiplied, qRgba(128, 0, 0, 128)));
 }

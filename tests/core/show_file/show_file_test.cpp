@@ -12,7 +12,6 @@
 #include "core/show_file/show_paths.h"
 #include "support/core_fakes.h"
 #include "support/files.h"
-#include "support/small_disk.h"
 
 namespace {
 
@@ -151,23 +150,6 @@ TEST(Show_File_Write, AFailedWriteLeavesTheOldFileWholeAndNothingBesideIt) {
     EXPECT_EQ(Bytes_Of(path), old_show) << c.what;
     // The FIFO is no entry here: a file put in its place, or a half-written one, would be.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), (QStringList{"link.sli", "show.sli"})) << c.what;
-  }
-}
-
-// A real full disk: the old show stays byte for byte and no half-written file is left beside it.
-TEST(Show_File_Write, AFullDiskFailsTheSaveAndKeepsTheOldFile) {
-  const QByteArray old_show = Options_Text + "/old/one.jpg\r\n/old/two.jpg\r\n";
-  for (const auto& [free_bytes, pictures, fits] : {std::tuple(0, 2, false), {8192, 290, false}, {8192, 80, true}}) {
-    Fakes::Small_Disk disk;
-    if (!disk.Why_Not().empty()) GTEST_SKIP() << "No full disk to test on: " << disk.Why_Not();
-    const QString path = disk.Path("show.sli");
-    ASSERT_TRUE(Write_File(path, old_show) && disk.Fill(free_bytes));
-    const QStringList list(pictures, "/a/rather/long/folder/of/pictures/p.jpg");
-    QString error;
-    Fakes::Disk system;  // nothing scripted: the calls go to the mounted disk
-    EXPECT_EQ((std::pair{Write(system, path, {}, list, &error), error.isEmpty()}), std::pair(fits, fits)) << pictures;
-    EXPECT_TRUE(Bytes_Of(path) == (fits ? Encode({}, list) : old_show)) << pictures;
-    EXPECT_EQ(QDir(disk.Path("")).entryList(QDir::Files | QDir::Hidden), (QStringList{".filler", "show.sli"})) << pictures;
   }
 }
 
