@@ -90,6 +90,6 @@ TEST_F(Store, AFileThatIsNotASettingsFileGivesTheDefaultsAndIsKeptAsideOnSave) {
   ASSERT_TRUE(Write_File(Store_File(App_Vistabel), content));
   for (int i = 0; i < 2; ++i) EXPECT_EQ(Get_Whole(Delay), 5);  // every read, not only the first
   Save_Whole(btnFocus, 2);
-  EXPECT_EQ(std::tuple(Get_Whole(btnFocus), Get_Whole(Delay)), std::tuple(2, 5));
+  EXPECT_EQ((std::tuple{Get_Whole(btnFocus), Get_Whole(Delay)}), std::tuple(2, 5));  // in this order: the first read after a repair
   EXPECT_EQ(Bytes_Of(Store_File(App_Vistabel) + ".unreadable"), content);
 }
