@@ -3,6 +3,8 @@
 //                                          X,Y as #rrggbb, one a line
 //   e2e_tool picture OUT W H #rrggbb       writes a plain picture; the format follows OUT's extension
 //   e2e_tool area OUT.png X Y W H          saves that part of the screen
+//   e2e_tool band X Y                      prints the top and the height of the run of one colour
+//                                          through X,Y down the screen
 //   e2e_tool photo OUT W H #top #bottom O  writes a JPEG of two halves, top and bottom as stored,
 //                                          with EXIF orientation O
 //   e2e_tool bomb OUT                      writes a picture bomb: OUT.jpg a progressive JPEG that
@@ -14,6 +16,7 @@
 #include <QScreen>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include <QPainter>
@@ -43,6 +46,26 @@ int area(char** argv) {
   const QImage shot = screen->grabWindow(0, std::atoi(argv[3]), std::atoi(argv[4]),
                                          std::atoi(argv[5]), std::atoi(argv[6])).toImage();
   return !shot.isNull() && shot.save(QString::fromLocal8Bit(argv[2])) ? 0 : 4;
+}
+
+// The vertical run of one colour through X,Y on the screen (a list's selected row, which the style
+// may shade a little): its top and its height.
+int band(char** argv) {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return 3;
+  const QImage shot = screen->grabWindow(0).toImage();
+  const int x = std::atoi(argv[2]), y = std::atoi(argv[3]);
+  if (!shot.valid(x, y)) return 2;
+  const QRgb colour = shot.pixel(x, y);
+  const auto same = [&](int at) {
+    const QRgb c = shot.pixel(x, at);
+    return std::abs(qRed(c) - qRed(colour)) + std::abs(qGreen(c) - qGreen(colour)) + std::abs(qBlue(c) - qBlue(colour)) < 48;
+  };
+  int top = y, bottom = y;
+  while (top > 0 && same(top - 1)) --top;
+  while (bottom + 1 < shot.height() && same(bottom + 1)) ++bottom;
+  std::printf("%d %d\n", top, bottom - top + 1);
+  return 0;
 }
 
 int picture(char** argv) {
@@ -102,6 +125,7 @@ int main(int argc, char** argv) {
   const struct { const char* name; int argc; bool offscreen; int (*run)(int, char**); } commands[] = {
       {"grab", 0, false, grab},
       {"area", 7, false, [](int, char** v) { return area(v); }},
+      {"band", 4, false, [](int, char** v) { return band(v); }},
       {"picture", 6, true, [](int, char** v) { return picture(v); }},
       {"photo", 8, true, [](int, char** v) { return photo(v); }},
       {"bomb", 3, true, [](int, char** v) { return bomb(v); }},
@@ -113,7 +137,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     return c.run(argc, argv);
   }
-  std::fputs("usage: e2e_tool grab OUT.png [X,Y ...] | area OUT.png X Y W H |\n"
+  std::fputs("usage: e2e_tool grab OUT.png [X,Y ...] | area OUT.png X Y W H | band X Y |\n"
              "       picture OUT W H #rrggbb | photo OUT W H #top #bottom ORIENTATION | bomb OUT |\n"
              "       tone OUT.wav MS\n",
              stderr);

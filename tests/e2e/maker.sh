@@ -49,10 +49,25 @@ save_as() {
   press "$question" Escape
 }
 
-# Client places of the design (Fusion style, 16-pixel toolbar icons): the file list's rows from
-# y 57 on, 13 pixels apart; ADD; the picture list's rows from y 357 on; the toolbar's Save button.
-file_row() { echo $((57 + 13 * $1)); }
-list_row() { echo $((357 + 13 * $1)); }
+# Client places of the design (Fusion style, 16-pixel toolbar icons): the first rows of the file
+# list (y 57) and of the picture list (y 357), ADD, and the toolbar's Save button. How far apart the
+# rows are depends on the font: it is measured on the screen, as the height of the band that the
+# selected first row makes at the right of its list (clear of the names).
+# rows LIST X: selects the first row of a list, measures it at X and sets LIST_top and LIST_height.
+rows() {
+  local X Y top height blank
+  read -r X Y < <(xwininfo -id "$maker" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}')
+  read -r top blank < <("$tool" band $((X + $2)) $((Y + $3)))  # the empty list's background
+  at "$2" "$3"; xdotool click 1
+  until_ok 5 row_band $((X + $2)) $((Y + $3)) "$blank" || fail "no selected row in $1"
+  read -r top height < <("$tool" band $((X + $2)) $((Y + $3)))
+  printf -v "${1}_top" %d $((top - Y))
+  printf -v "${1}_height" %d "$height"
+}
+row_band() { local top height; read -r top height < <("$tool" band "$1" "$2"); ((${height:-0} > 5 && height < $3)); }
+file_row() { echo $((file_top + file_height * $1 + file_height / 2)); }
+list_row() { echo $((list_top + list_height * $1 + list_height / 2)); }
+rows file 390 57
 at 244 "$(file_row 0)"; xdotool click 1
 xdotool keydown shift; at 244 "$(file_row 3)"; xdotool click 1; xdotool keyup shift
 at 307 174; xdotool click 1                              # ADD: alpha, bravo, charlie, delta
@@ -61,6 +76,7 @@ settled
 shot maker
 
 # Drag bravo (entry 2) onto delta (entry 4): it lands before delta.
+rows list 225 357
 at 60 "$(list_row 1)"; xdotool mousedown 1
 for y in 4 8 12 16 20 24 26; do at 62 $(($(list_row 1) + y)); done
 settled
