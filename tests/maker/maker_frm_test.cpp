@@ -118,6 +118,8 @@ TEST_F(Maker, TheWidthArrangesTheControlsAndTheOptionsFolderWidthAndThumbnailSwi
   f->Dir1->Set_Path("/Pics");
   for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{f->Strech_Opt, f->Ratio_Chk, f->Check1}) b->click();
   for (int button : {1, 2, 3}) f->Button(button)->trigger();  // each flips its hidden box
+  for (int button : {5, 7, 8, 10}) EXPECT_FALSE(f->Button(button)->isCheckable()) << button;  // commands do not stay down
+  EXPECT_TRUE(!f->Button(0) && !f->Button(11));
   f->Delay_Scroll->setValue(0);
   f->Picker->Save_Colour->Set_BackColor(255);
   const ShowFile::Options left = f->Show_Options();

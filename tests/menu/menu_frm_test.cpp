@@ -31,6 +31,11 @@ TEST_F(Menu, TheFourButtonsAreInSightAndACancelledChoiceOfAShowChangesNothing) {
     EXPECT_TRUE(menu->Focus_Button(i)->text() == captions[i] && !menu->Focus_Button(i)->icon().isNull() &&
                 menu->rect().contains(menu->Focus_Button(i)->geometry())) << i;
   EXPECT_TRUE(!menu->Focus_Button(-1) && !menu->Focus_Button(4));  // other values focus none
+  // The button the keyboard moved to is remembered; one the pointer only passes over is not.
+  QTest::keyClick(menu, Qt::Key_Tab);
+  QTest::mouseMove(menu->Focus_Button(3));
+  Flush_Events();
+  EXPECT_EQ(menu->Focus_Index, 1);
   QTest::mouseClick(menu->Focus_Button(2), Qt::LeftButton);
   EXPECT_TRUE(dialogs.calls.size() == 1 && menu->isVisible() && navigator.log.isEmpty());
 }
