@@ -26,6 +26,9 @@ TEST_F(Player, PlaysTheFileWithItsOptionsShuffledOnceEmptyEntriesAsTheBackground
   f = Play_Pictures({}, {"/p/c"});
   f->Forward();  // a one-picture show stands still, its timer running
   EXPECT_TRUE(f->Timer1.isActive());
+  f = Play_Pictures({"Loop=1"}, {});  // an empty looping show: the background until the user leaves
+  f->Show_Pics();
+  EXPECT_TRUE(Is_Loaded(player) && f->CurrentFile.isEmpty() && f->Image1->Image().isNull());
   Play(Show_File({"Delay=66"}, {"/p/c"}));
   EXPECT_EQ(std::pair(msg.shown, program.end_codes),
             std::pair(QList<Fakes::Message>{{"Error, Invaild File!", 16, "Slide Show"}}, QList<int>{1}));
