@@ -9,7 +9,7 @@ TEST(Palette, LandmarksOfThePictureAndTheirColourValues) {
   const struct { int x, y; std::int32_t value; } cases[] = {  // -1: outside the picture
       // The top row white, the bottom black; the grey frame; the white edge.
       {0, 0, white}, {98, 0, white}, {50, 49, 0}, {0, 49, 0}, {50, 1, grey}, {50, 48, grey}, {0, 47, grey}, {98, 25, grey}, {1, 25, white}, {50, 2, white}, {50, 47, white},
-      {2, 24, red},   {18, 24, red + green}, {34, 24, green}, {50, 24, green + blue}, {66, 24, blue}, {82, 24, red + blue},
+      {2, 24, red},   {18, 24, red + green}, {34, 24, green}, {50, 24, green + blue}, {66, 24, blue}, {82, 24, red + blue}, {97, 24, red + 16 * 65536},
       {60, 3, 0xFFF8F3}, {60, 46, 0},  // a hue of 217.5 degrees from almost white (243, 248, 255) to black
       {-1, 0, -1},    {0, -1, -1},     {99, 10, -1},   {10, 50, -1},
   };
