@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLayout>
 #include <QResizeEvent>
 #include <QScreen>
@@ -48,6 +49,7 @@ struct Tool {
   bool toggle;
   const char* tip;
   QStyle::StandardPixmap icon;
+  QKeySequence::StandardKey keys = QKeySequence::UnknownKey;  // the desktop's usual keys, if any
 };
 // The toolbar: three toggles, then the document commands; null keys are separators.
 const Tool Tools[] = {
@@ -57,8 +59,8 @@ const Tool Tools[] = {
     {nullptr, false, nullptr, QStyle::SP_CustomBase},
     {"Clear", false, "Clear Loaded Images", QStyle::SP_DialogResetButton},
     {nullptr, false, nullptr, QStyle::SP_CustomBase},
-    {"Load", false, "Load Slide Show", QStyle::SP_DialogOpenButton},
-    {"Save", false, "Save Slide Show", QStyle::SP_DialogSaveButton},
+    {"Load", false, "Load Slide Show", QStyle::SP_DialogOpenButton, QKeySequence::Open},
+    {"Save", false, "Save Slide Show", QStyle::SP_DialogSaveButton, QKeySequence::Save},
     {nullptr, false, nullptr, QStyle::SP_CustomBase},
     {"Preview", false, "Preview Slide Show", QStyle::SP_MediaPlay},
 };
@@ -178,6 +180,7 @@ Maker_Frm::Maker_Frm() {
     QAction* a = Toolbar1->addAction(style()->standardIcon(t.icon), key);
     a->setToolTip(QString::fromLatin1(t.tip));
     a->setCheckable(t.toggle);
+    a->setShortcut(t.keys);
     a->setData(key);
     connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
   }

@@ -144,7 +144,9 @@ TEST_F(Maker, SavingAsksBeforeReplacingANameItExtendedAndOffersToRunTheShow) {
   EXPECT_EQ(msg.shown, (QList<Msg>(2, {Path("show.sli") + "\r\nalready exists. Do you want to replace it?", 36, "Slide Show Maker"})
                         << Msg{"Successfully saved file...\r\n\r\n" + Path("show.sli") +
                                "\r\n\r\nWould you like to run this Slide Show now?", 36, "Slide Show Maker"}));
-  Click("Save", "run.SLI", {vbYes});
+  dialogs.answers = {Fakes::File_Dialogs::Choose(Path("run.SLI"))};
+  msg.answers = {vbYes};
+  QTest::keyClick(Show_Active(maker.data()), Qt::Key_S, Qt::ControlModifier);  // the desktop's key for Save
   EXPECT_EQ(navigator.log, QStringList({"show menu", "play " + Path("run.SLI") + " from maker"}));
 }
 
