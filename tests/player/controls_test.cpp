@@ -19,6 +19,7 @@ TEST_F(Player, KeysButtonsAndTheWheelStepPauseDropAndDelete) {
   Platform::Services::Guard disk;
   disk.files(files);
   files.files = {"/p/1.jpg", "/p/3.jpg", "/p/4.jpg", "/p/5.jpg"};
+  files.folders = {"/p"};
   Main_Frm* f = Show_Active(Play_Pictures({}, {"/p/1.jpg", "/p/2.jpg", "/p/3.jpg", "/p/4.jpg", "/p/5.jpg"}));
   auto key = [&](Qt::Key k) { QTest::keyClick(f, k); };
   auto click = [&](QWidget* w, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(w, b, {}, QPoint(2, 2)); };
@@ -78,6 +79,11 @@ TEST_F(Player, KeysButtonsAndTheWheelStepPauseDropAndDelete) {
   f = Show_Active(Play_Pictures({"Message=0"}, {"/p/1.jpg"}));
   click(f);
   EXPECT_TRUE(f->Paused && !f->Paused_lbl->isVisible());
+  // "s" (not "S") leaves for a new show of all the pictures below the shown one's folder.
+  QTest::keyClick(f, 'S', Qt::ShiftModifier);
+  QTest::keyClick(f, 's');
+  Flush_Events();
+  EXPECT_EQ(std::pair(navigator.log, Is_Loaded(player)), std::pair(QStringList{"search /p from menu"}, false));
 }
 
 TEST_F(Player, MusicPlaysLoopsAndStopsWithTheShowWhenItCan) {
