@@ -133,8 +133,8 @@ TEST_F(Maker, TheWidthArrangesTheControlsAndTheOptionsFolderWidthAndThumbnailSwi
   EXPECT_FALSE(f->Ratio_Chk->isEnabled());
 }
 
-// A name the maker extended by ".sli" is replaced only when confirmed; Yes to running the saved
-// show closes the maker (the menu comes back) first.
+// A name the maker extended by ".sli" is replaced only when confirmed; a save that fails says so;
+// Yes to running the saved show closes the maker (the menu comes back) first.
 TEST_F(Maker, SavingAsksBeforeReplacingANameItExtendedAndOffersToRunTheShow) {
   Open({"/p/one.jpg"});
   ASSERT_TRUE(Write_File(Path("show.sli"), "old"));
@@ -144,6 +144,8 @@ TEST_F(Maker, SavingAsksBeforeReplacingANameItExtendedAndOffersToRunTheShow) {
   EXPECT_EQ(msg.shown, (QList<Msg>(2, {Path("show.sli") + "\r\nalready exists. Do you want to replace it?", 36, "Slide Show Maker"})
                         << Msg{"Successfully saved file...\r\n\r\n" + Path("show.sli") +
                                "\r\n\r\nWould you like to run this Slide Show now?", 36, "Slide Show Maker"}));
+  Click("Save", "show.sli/inner");  // a file in the way: the save fails, and says so
+  EXPECT_EQ(msg.shown.last(), (Msg{"Error Saving!", 16, "Slide Show Maker"}));
   dialogs.answers = {Fakes::File_Dialogs::Choose(Path("run.SLI"))};
   msg.answers = {vbYes};
   QTest::keyClick(Show_Active(maker.data()), Qt::Key_S, Qt::ControlModifier);  // the desktop's key for Save
