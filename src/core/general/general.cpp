@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QStandardPaths>
-#include <cfenv>
 #include <cmath>
 
 namespace General {
@@ -58,12 +57,11 @@ QString Run_File_Path() { return Join_Path(Data_Folder(), QStringLiteral("temp.i
 QString Preview_File_Path() { return Join_Path(Data_Folder(), QStringLiteral("temp.sli")); }
 
 double Round_Even(double x) {
-  // nearbyint follows the rounding mode; the default mode rounds halves to even.
-  const int mode = std::fegetround();
-  if (mode != FE_TONEAREST) std::fesetround(FE_TONEAREST);
-  const double r = std::nearbyint(x);
-  if (mode != FE_TONEAREST) std::fesetround(mode);
-  return r;
+  // By hand rather than by the floating-point rounding mode, which a compiler may take as the
+  // default whatever it is set to: floor and the fraction are exact in any mode.
+  const double whole = std::floor(x), fraction = x - whole;
+  if (fraction != 0.5) return fraction < 0.5 ? whole : whole + 1;
+  return std::fmod(whole, 2.0) == 0.0 ? whole : whole + 1;
 }
 
 long long Half(double x) { return static_cast<long long>(Round_Even(x)) / 2; }
