@@ -60,8 +60,9 @@ double Round_Even(double x) {
   // By hand rather than by the floating-point rounding mode, which a compiler may take as the
   // default whatever it is set to: floor and the fraction are exact in any mode.
   const double whole = std::floor(x), fraction = x - whole;
-  if (fraction != 0.5) return fraction < 0.5 ? whole : whole + 1;
-  return std::fmod(whole, 2.0) == 0.0 ? whole : whole + 1;
+  if (fraction < 0.5) return whole;
+  if (fraction > 0.5) return whole + 1;
+  return std::fmod(whole, 2.0) == 0.0 ? whole : whole + 1;  // a half: to the even neighbour
 }
 
 long long Half(double x) { return static_cast<long long>(Round_Even(x)) / 2; }
