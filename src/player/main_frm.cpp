@@ -495,7 +495,7 @@ void Main_Frm::User_Step(bool forward) {
 
 void Main_Frm::Run_Step(Play_Steps::Kind kind) {
   step_kind_ = kind;
-  const Play_Steps::Display display = [this](qsizetype i) { return Display_Step(i); };
+  const Play_Steps::Display display = Display();
   switch (kind) {
     case Play_Steps::Kind::Timed:
       Settle(Play_Steps::Show_Pics(Cursor, List2.size(), LoopOn, display));
@@ -522,8 +522,7 @@ void Main_Frm::Picture_Ready(const Picture_Key& key) {
       return;
     }
     const bool shown = Show_Decoded(key, *decoded);
-    Settle(Play_Steps::Resume(Cursor, List2.size(), LoopOn, shown,
-                              [this](qsizetype i) { return Display_Step(i); }));
+    Settle(Play_Steps::Resume(Cursor, List2.size(), LoopOn, shown, Display()));
   } else if (!decoded->image.isNull() && decoded->own == picture_size_) {
     // The shown picture, decoded again for the window as it is now.
     Image1->Set_Picture(decoded->image, decoded->request);
@@ -538,8 +537,7 @@ void Main_Frm::Settle(Play_Steps::Outcome outcome) {
     // still decides how the show ends (a failure deletes the run file).
     if (Cursor.waiting->at_end && boxes_ == 0) {
       const bool readable = Platform::Services::Pictures().Read_Size(CurrentFile).has_value();
-      Settle(Play_Steps::Resume(Cursor, List2.size(), LoopOn, readable,
-                                [this](qsizetype i) { return Display_Step(i); }));
+      Settle(Play_Steps::Resume(Cursor, List2.size(), LoopOn, readable, Display()));
     }
     return;
   }
@@ -645,6 +643,10 @@ QList<Picture_Key> Main_Frm::Wanted_Around(qsizetype index) const {
     if (!key.path.isEmpty() && !wanted.contains(key)) wanted.push_back(key);
   }
   return wanted;
+}
+
+Play_Steps::Display Main_Frm::Display() {
+  return [this](qsizetype i) { return Display_Step(i); };
 }
 
 std::optional<bool> Main_Frm::Display_Step(qsizetype index) {

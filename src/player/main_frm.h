@@ -104,6 +104,7 @@ class Main_Frm : public QWidget {
   void Box_Closed();
   void Switch_Timer1(bool on);
   std::optional<bool> Display_Step(qsizetype index);
+  Play_Steps::Display Display();  // the display step, as the step rules call it
   bool Show_Decoded(const Picture_Key& key, const Decoded_Picture& decoded);
   void Apply(Play_Steps::Outcome outcome, bool restart_timer);
   void Centre_Paused_Label();
